@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QRgb>
+#include <cstdint>
+
+namespace edytor {
+
+using Bajt = std::uint8_t;
+
+inline constexpr int kZnakowWZestawie = 128;   // characters in one character set
+inline constexpr int kBajtowZnaku = 8;         // rows of a character, one byte each
+inline constexpr int kBajtowZestawuZnakow = kZnakowWZestawie * kBajtowZnaku; // 1024
+inline constexpr int kZestawowZnakow = 2;      // set 0: top row of objects, set 1: bottom row
+inline constexpr int kObiektow = 64;
+inline constexpr int kPozycji = 4;             // characters of an object, column by column
+inline constexpr int kKomorek = 128;           // cells of the editing grid and of the copy buffer
+inline constexpr int kKomorekZnaku = 32;       // cells of one character: 8 rows of 4 pixels
+inline constexpr int kRejestrow = 5;
+inline constexpr Bajt kBitNegatywu = 0x80;
+
+/** Register numbers as every widget array and cell of the editor counts them (not the bit-pair order). */
+enum NrKoloru : Bajt { PF0 = 0, PF1 = 1, PF2 = 2, BAK = 3, PF3 = 4 };
+
+/** The object pictures: one object pixel is a block of 4 x 2 screen pixels, an object 32 x 32. */
+inline constexpr int kSzerokoscPunktu = 4;
+inline constexpr int kWysokoscPunktu = 2;
+inline constexpr int kBokObrazka = 32;
+inline constexpr int kKolumnSiatki = 8;
+inline constexpr int kWierszySiatki = 16;
+
+// The window's greys and the frame colours of the object set view.
+inline constexpr QRgb kSzary = qRgb(192, 192, 192);
+inline constexpr QRgb kJasnySzary = qRgb(224, 224, 224);
+inline constexpr QRgb kBialy = qRgb(255, 255, 255);
+inline constexpr QRgb kCzerwony = qRgb(255, 0, 0);
+inline constexpr QRgb kCzarny = qRgb(0, 0, 0);
+
+/** Where cell p of the grid (or of the copy buffer) lies: character, row and pixel within it. */
+struct MiejsceKomorki {
+    int znak;    // position k = p div 32
+    int wiersz;  // row r = (p mod 32) div 4
+    int piksel;  // pixel x = p mod 4
+    int kolumnaSiatki() const { return piksel + 4 * (znak / 2); }
+    int wierszSiatki() const { return wiersz + 8 * (znak % 2); }
+};
+
+constexpr MiejsceKomorki miejsceKomorki(int p)
+{
+    return {p / kKomorekZnaku, (p % kKomorekZnaku) / 4, p % 4};
+}
+
+constexpr int numerKomorki(int znak, int wiersz, int piksel)
+{
+    return kKomorekZnaku * znak + 4 * wiersz + piksel;
+}
+
+/** Register of a bit pair (00 BAK, 01 PF0, 10 PF1, 11 PF2, or PF3 in an inverted character). */
+constexpr NrKoloru rejestrPary(int para, bool negatyw)
+{
+    switch (para & 3) {
+    case 0: return BAK;
+    case 1: return PF0;
+    case 2: return PF1;
+    default: return negatyw ? PF3 : PF2;
+    }
+}
+
+/** Bit pair of pixel x (0 = leftmost, bits 7-6) in a character row byte. */
+constexpr int paraPiksela(Bajt wiersz, int x)
+{
+    return (wiersz >> (6 - 2 * x)) & 3;
+}
+
+} // namespace edytor

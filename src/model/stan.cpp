@@ -1,0 +1,58 @@
+#include "model/stan.h"
+
+namespace edytor {
+
+namespace {
+
+constexpr std::array<Bajt, kRejestrow> kWartosciPoczatkowe{40, 202, 148, 0, 70};
+
+// PF1 starts as RGB 39,249,39, not as the palette swatch of 202; the others equal their swatches.
+constexpr std::array<QRgb, kRejestrow> kKoloryPoczatkowe{
+    qRgb(255, 152, 44), qRgb(39, 249, 39), qRgb(28, 113, 198), qRgb(0, 0, 0), qRgb(205, 62, 207)};
+
+QImage czarnyObraz(int szerokosc, int wysokosc)
+{
+    QImage obraz(szerokosc, wysokosc, QImage::Format_RGB32);
+    obraz.fill(kCzarny);
+    return obraz;
+}
+
+} // namespace
+
+StanEdytora StanPoczatkowy()
+{
+    StanEdytora s;
+    s.zestaw.Znaki = {};
+    UstawUklad(s.zestaw, Tryb::Vendra);
+    s.zestaw.BuforKodow = {};
+
+    s.Pixel.fill(Komorka{BAK, kCzarny});
+    s.bufPixel.fill(Komorka{BAK, kCzarny});
+
+    // Object 0 is selected and its codes are the edited ones, so grid, labels and selection agree.
+    for (int k = 0; k < kPozycji; ++k)
+        s.KodyEdytowane[k] = s.zestaw.Obiekty[k][0];
+    s.znakOdwrocony.fill(false);
+
+    s.WybranyObiekt = 0;
+    s.ramki.fill(kSzary);
+    s.ramki[0] = kBialy;
+
+    s.WartoscKoloru = kWartosciPoczatkowe;
+    s.KolorEkranowy = kKoloryPoczatkowe;
+    s.kolorRysowania = {BAK, kCzarny};
+
+    s.TylkoWybrany = false;
+    s.TrybZawartosci = Tryb::Vendra;
+    s.NazwaZestawu = QStringLiteral("ZESTAW.ORB");
+    s.wybranaZamiana = -1;
+
+    s.miniatury = czarnyObraz(kObiektow * kBokObrazka, kBokObrazka);
+    s.podglad = czarnyObraz(kBokObrazka, kBokObrazka);
+    s.obrazEksportu = QImage(2 * kObiektow * kBokObrazka, kBokObrazka, QImage::Format_RGB32);
+    s.obrazEksportu.fill(kJasnySzary);
+    s.zmiany = ZmianaMiniatur | ZmianaPodgladu;
+    return s;
+}
+
+} // namespace edytor

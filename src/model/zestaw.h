@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/stale.h"
+
+#include <array>
+
+namespace edytor {
+
+/** The two content layouts: which characters each object uses. */
+enum class Tryb { Vendra = 0, JGP = 1 };
+
+using ZestawZnakow = std::array<Bajt, kBajtowZestawuZnakow>;
+
+/**
+ * The set in memory: Znaki(w, n) both character sets, Obiekty(k, i) the codes of the 64 objects
+ * by position, BuforKodow(k) the codes of the characters held in the copy buffer.
+ */
+struct Zestaw {
+    std::array<ZestawZnakow, kZestawowZnakow> Znaki{};
+    std::array<std::array<Bajt, kObiektow>, kPozycji> Obiekty{};
+    std::array<Bajt, kPozycji> BuforKodow{};
+
+    /** Row r of the character that position k of a code c shows (set k mod 2; bit 7 not part of the address). */
+    Bajt wierszZnaku(int k, Bajt kod, int r) const
+    {
+        return Znaki[k % kZestawowZnakow][kBajtowZnaku * (kod & 0x7F) + r];
+    }
+};
+
+/** The code that a layout gives position k of object i ("Vendra": i, i, i+64, i+64; "JGP": 2i, 2i, 2i+1, 2i+1). */
+constexpr Bajt kodUkladu(Tryb tryb, int k, int i)
+{
+    const int kolumna = k / 2;
+    return static_cast<Bajt>(tryb == Tryb::Vendra ? i + 64 * kolumna : 2 * i + kolumna);
+}
+
+/** Fills the object table with the standard layout of a content mode. */
+void UstawUklad(Zestaw &zestaw, Tryb tryb);
+
+} // namespace edytor

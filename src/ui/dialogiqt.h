@@ -1,0 +1,29 @@
+#pragma once
+
+#include "io/dialogi.h"
+
+#include <QObject>
+#include <QStringList>
+
+class QWidget;
+
+namespace edytor {
+
+/** The dialogs port on Qt's own file dialog and message boxes, modal to the editor's window. */
+class DialogiQt : public QObject, public Dialogi {
+    Q_OBJECT
+public:
+    explicit DialogiQt(QWidget *okno);
+
+    std::optional<QString> wybierzPlik(const PytanieOPlik &pytanie) override;
+    Odpowiedz komunikat(const QString &tekst, const QString &tytul, Przyciski przyciski,
+                        Ikona ikona) override;
+
+    /** "Description|pattern|Description|pattern" as the name filters of Qt's file dialog. */
+    static QStringList filtryQt(const QString &filtr);
+
+private:
+    QWidget *m_okno;
+};
+
+} // namespace edytor

@@ -1,0 +1,288 @@
+#include "ui/edytor.h"
+
+#include "informacje.h"
+#include "ui/dialogiqt.h"
+#include "ui/geometria.h"
+#include "ui/widzety.h"
+#include "view/miniatury.h"
+#include "view/paleta.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace edytor {
+
+namespace {
+
+QString nazwaElementu(const char16_t *nazwa, int i)
+{
+    return QString::fromUtf16(nazwa) + u'(' + QString::number(i) + u')';
+}
+
+QGroupBox *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tytul)
+{
+    auto *r = new QGroupBox(tytul, rodzic);
+    r->setObjectName(nazwa);
+    r->setGeometry(miejsce);
+    return r;
+}
+
+void ustawTlo(QWidget *w, QRgb kolor)
+{
+    QPalette paleta = w->palette();
+    if (w->autoFillBackground() && paleta.color(w->backgroundRole()).rgb() == kolor)
+        return;
+    paleta.setColor(w->backgroundRole(), QColor(kolor));
+    w->setPalette(paleta);
+    w->setAutoFillBackground(true);
+}
+
+QLabel *etykieta(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
+{
+    auto *l = new QLabel(tekst, rodzic);
+    l->setObjectName(nazwa);
+    l->setGeometry(miejsce);
+    return l;
+}
+
+void ustawTekst(QLabel *l, const QString &tekst)
+{
+    if (l->text() != tekst)
+        l->setText(tekst);
+}
+
+template <class Przycisk>
+Przycisk *przycisk(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
+{
+    auto *p = new Przycisk(tekst, rodzic);
+    p->setObjectName(nazwa);
+    p->setGeometry(miejsce);
+    return p;
+}
+
+void ustawZaznaczenie(QAbstractButton *b, bool zaznaczony)
+{
+    if (b->isChecked() != zaznaczony) {
+        const QSignalBlocker blokada(b);
+        b->setChecked(zaznaczony);
+    }
+}
+
+} // namespace
+
+Edytor::Edytor(QWidget *rodzic) : QWidget(rodzic), m_stan(StanPoczatkowy()), m_paleta(ObrazPalety())
+{
+    setObjectName(QStringLiteral("Edytor"));
+    setWindowTitle(informacje::tytulOkna());
+    setFixedSize(piks(12495), piks(8760));
+    // A narrow face keeps the captions inside the window's small, fixed widgets.
+    QFont czcionka(QStringLiteral("DejaVu Sans"));
+    czcionka.setStretch(QFont::SemiCondensed);
+    czcionka.setPixelSize(11);
+    setFont(czcionka);
+
+    m_dialogi = new DialogiQt(this);
+
+    zbudujWlasciwosci();
+    zbudujBufor();
+    zbudujZestaw();
+    zbudujSiatke();
+    zbudujKolory();
+    zbudujOpcje();
+
+    synchronizuj();
+}
+
+Edytor::~Edytor() = default;
+
+void Edytor::zbudujWlasciwosci()
+{
+    auto *Dane = ramka(this, QStringLiteral("Dane"), twipy(120, 120, 3735, 2175), QStringLiteral("Właściwości"));
+    auto *frmSklad = ramka(Dane, QStringLiteral("frmSklad"), twipy(120, 240, 1575, 1815), QStringLiteral("Zawartość"));
+    const std::array<QPoint, kPozycji> miejscaZnakow{{{240, 360}, {240, 600}, {720, 360}, {720, 600}}};
+    for (int k = 0; k < kPozycji; ++k) {
+        m_lblZnak[k] = etykieta(frmSklad, nazwaElementu(u"lblZnak", k),
+                                twipy(miejscaZnakow[k].x(), miejscaZnakow[k].y(), 495, 255), QString());
+        m_lblZnak[k]->setAlignment(Qt::AlignCenter);
+    }
+    m_optTryb[0] = przycisk<QRadioButton>(frmSklad, nazwaElementu(u"optTryb", 0), twipy(360, 960, 735, 255), QStringLiteral("Vendra"));
+    m_optTryb[1] = przycisk<QRadioButton>(frmSklad, nazwaElementu(u"optTryb", 1), twipy(360, 1320, 735, 255), QStringLiteral("JGP"));
+
+    auto *frmWyglad = ramka(Dane, QStringLiteral("frmWyglad"), twipy(1920, 240, 1695, 1815), QStringLiteral("Podgląd"));
+    for (int i = 0; i < 9; ++i) {
+        m_Wyglad[i] = new Obrazek(frmWyglad, nazwaElementu(u"Wyglad", i),
+                                  twipy(120 + 480 * (i % 3), 240 + 480 * (i / 3), 510, 510),
+                                  PoleKoloru::Brzeg::Plaski, &m_stan.podglad,
+                                  QRect(0, 0, kBokObrazka, kBokObrazka));
+    }
+}
+
+void Edytor::zbudujBufor()
+{
+    auto *frmBufor = ramka(this, QStringLiteral("frmBufor"), twipy(120, 2280, 3735, 1935), QStringLiteral("Bufor"));
+    auto *Picture1 = new PoleKoloru(frmBufor, QStringLiteral("Picture1"), twipy(720, 240, 1560, 1500),
+                                    kSzary, PoleKoloru::Brzeg::Wklesly);
+    const std::array<QPoint, kPozycji> miejsca{{{120, 120}, {120, 720}, {772, 120}, {772, 720}}};
+    // Buffer cells are 160 x 80 twips, laid 150 x 75 apart so that eight rows fit the box.
+    const SiatkaKomorek::Uklad uklad{QPoint(4, 0), QSize(piks(150), piks(75)), QSize(piks(160), piks(80)), false};
+    for (int k = 0; k < kPozycji; ++k)
+        m_Bufor[k] = new SiatkaKomorek(Picture1, nazwaElementu(u"Bufor", k),
+                                       twipy(miejsca[k].x(), miejsca[k].y(), 735, 615), uklad);
+    przycisk<QPushButton>(frmBufor, QStringLiteral("cmdDoBuf"), twipy(2520, 360, 855, 375), QStringLiteral("<===="));
+    przycisk<QPushButton>(frmBufor, QStringLiteral("cmdZBuf"), twipy(2520, 1200, 855, 375), QStringLiteral("====>"));
+
+    auto *ramkaKod = ramka(this, QStringLiteral("ramkaKodWZestawie"), twipy(120, 4200, 3735, 855),
+                           QStringLiteral("Kod obiektu w zestawie"));
+    etykieta(ramkaKod, nazwaElementu(u"lblKod", 2), twipy(0, 360, 495, 255), QStringLiteral("DEC:"))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblKODwart[0] = etykieta(ramkaKod, nazwaElementu(u"lblKODwart", 0), twipy(600, 360, 1215, 255), QString());
+    etykieta(ramkaKod, nazwaElementu(u"lblKod", 3), twipy(1920, 360, 495, 255), QStringLiteral("HEX:"))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblKODwart[1] = etykieta(ramkaKod, nazwaElementu(u"lblKODwart", 1), twipy(2400, 360, 1215, 255), QString());
+}
+
+void Edytor::zbudujZestaw()
+{
+    auto *ramZestaw = ramka(this, QStringLiteral("ramZestaw"), twipy(120, 5040, 12255, 3615), QStringLiteral("Zestaw obiektów"));
+    m_lblNazwa = etykieta(ramZestaw, QStringLiteral("lblNazwa"), twipy(2400, 120, 7095, 255), QString());
+    m_lblNazwa->setAlignment(Qt::AlignCenter);
+    ustawTlo(m_lblNazwa, kJasnySzary);
+    auto *ZZnakow = new PoleKoloru(ramZestaw, QStringLiteral("ZZnakow"), twipy(240, 360, 11655, 3135),
+                                   kSzary, PoleKoloru::Brzeg::Wklesly);
+    for (int i = 0; i < kObiektow; ++i) {
+        const int kolumna = i % 16;
+        const int wiersz = i / 16;
+        m_ZZR[i] = new PoleKoloru(ZZnakow, nazwaElementu(u"ZZR", i),
+                                  twipy(120 + 720 * kolumna, 120 + 720 * wiersz, 630, 630), kSzary);
+        m_ZZ[i] = new Obrazek(m_ZZR[i], nazwaElementu(u"ZZ", i), twipy(40, 40, 510, 510),
+                              PoleKoloru::Brzeg::Plaski, &m_stan.miniatury,
+                              QRect(kBokObrazka * i, 0, kBokObrazka, kBokObrazka));
+        connect(m_ZZ[i], &Obrazek::klik, this, [this, i] { ZZ_Click(i); });
+    }
+    m_picZestaw = new Obrazek(this, QStringLiteral("picZestaw"), twipy(-24720, 8640, 61477, 510),
+                              PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu, m_stan.obrazEksportu.rect());
+}
+
+void Edytor::zbudujSiatke()
+{
+    auto *Panel = new PoleKoloru(this, QStringLiteral("Panel"), twipy(3960, 240, 4095, 4095), kSzary,
+                                 PoleKoloru::Brzeg::Wklesly);
+    const std::array<QPoint, kPozycji> miejsca{{{120, 120}, {120, 2040}, {2040, 120}, {2040, 2040}}};
+    // Cells are 500 x 250 twips, 480 x 240 apart: neighbours share their border line.
+    const SiatkaKomorek::Uklad uklad{QPoint(0, 0), QSize(piks(480), piks(240)), QSize(piks(500), piks(250)), true};
+    for (int k = 0; k < kPozycji; ++k)
+        m_Znak[k] = new SiatkaKomorek(Panel, nazwaElementu(u"Znak", k),
+                                      twipy(miejsca[k].x(), miejsca[k].y(), 1935, 1935), uklad);
+    przycisk<QPushButton>(this, QStringLiteral("DoZapisania"), twipy(3960, 4440, 4095, 495),
+                          QStringLiteral("Zapamiętaj edytowany obiekt"));
+}
+
+void Edytor::zbudujKolory()
+{
+    auto *ramkaKolory = ramka(this, QStringLiteral("ramkaKolory"), twipy(8160, 120, 1935, 2655), QStringLiteral("Kolory"));
+    struct Wiersz {
+        int gora;
+        const char16_t *podpis;
+    };
+    const std::array<Wiersz, kRejestrow> wiersze{{{240, u"PF0 [01]="},
+                                                  {720, u"PF1 [10]="},
+                                                  {1200, u"PF2 [11]="},
+                                                  {2160, u"BAK [00]="},
+                                                  {1680, u"PF3 [11]= (negatyw)"}}};
+    for (int i = 0; i < kRejestrow; ++i) {
+        const int gora = wiersze[i].gora;
+        m_Kolor[i] = przycisk<QRadioButton>(ramkaKolory, nazwaElementu(u"Kolor", i), twipy(120, gora, 495, 375), QString());
+        m_Kolor[i]->setAutoExclusive(false);  // the state decides which one is chosen
+        m_Color[i] = etykieta(ramkaKolory, nazwaElementu(u"Color", i), twipy(720, gora, 720, 450),
+                              QString::fromUtf16(wiersze[i].podpis));
+        m_Color[i]->setWordWrap(true);
+        m_Akolor[i] = etykieta(ramkaKolory, nazwaElementu(u"Akolor", i), twipy(1440, gora + 60, 435, 255), QString());
+    }
+}
+
+void Edytor::zbudujOpcje()
+{
+    auto *ramkaCzysc = ramka(this, QStringLiteral("ramkaCzysc"), twipy(8160, 2760, 1935, 1335), QStringLiteral("Opcje"));
+    przycisk<QPushButton>(ramkaCzysc, QStringLiteral("Czysc"), twipy(120, 240, 1695, 255), QStringLiteral("Wypełnij"));
+    m_cmbZamiana = new QComboBox(ramkaCzysc);
+    m_cmbZamiana->setObjectName(QStringLiteral("cmbZamiana"));
+    m_cmbZamiana->setGeometry(twipy(120, 600, 1695, 315));
+    m_cmbZamiana->addItems({QStringLiteral("Kolor<>PF0"), QStringLiteral("Kolor<>PF1"), QStringLiteral("Kolor<>PF2"),
+                            QStringLiteral("Kolor<>BAK"), QStringLiteral("Kolor<>INV")});
+    m_cmbZamiana->setPlaceholderText(QStringLiteral("Zamiana"));
+    m_cmbZamiana->setCurrentIndex(-1);
+    m_chkWybrany = przycisk<QCheckBox>(ramkaCzysc, QStringLiteral("chkWybrany"), twipy(240, 960, 1455, 255),
+                                       QStringLiteral("Tylko wybrany"));
+
+    auto *ramIO = ramka(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
+    przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj"));
+    przycisk<QPushButton>(ramIO, QStringLiteral("cmdSave"), twipy(1680, 360, 975, 255), QStringLiteral("Zapisz"));
+    przycisk<QPushButton>(ramIO, QStringLiteral("cmdExport"), twipy(3120, 360, 975, 255), QStringLiteral("Eksportuj"));
+
+    auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
+    m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
+                                PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.rect());
+}
+
+void Edytor::synchronizuj()
+{
+    StanEdytora &s = m_stan;
+    for (int k = 0; k < kPozycji; ++k) {
+        ustawTekst(m_lblZnak[k], QString::number(s.KodyEdytowane[k]));
+        ustawTlo(m_lblZnak[k], s.znakOdwrocony[k] ? kSzary : kJasnySzary);
+    }
+    for (int m = 0; m < 2; ++m)
+        ustawZaznaczenie(m_optTryb[m], static_cast<int>(s.TrybZawartosci) == m);
+
+    std::array<QRgb, kKomorekZnaku> kolory{};
+    for (int k = 0; k < kPozycji; ++k) {
+        for (int j = 0; j < kKomorekZnaku; ++j)
+            kolory[j] = s.Pixel[kKomorekZnaku * k + j].kolor;
+        m_Znak[k]->pokaz(kolory);
+        for (int j = 0; j < kKomorekZnaku; ++j)
+            kolory[j] = s.bufPixel[kKomorekZnaku * k + j].kolor;
+        m_Bufor[k]->pokaz(kolory);
+    }
+
+    ustawTekst(m_lblKODwart[0], QString::number(s.WybranyObiekt));
+    ustawTekst(m_lblKODwart[1], u'$' + QString::number(s.WybranyObiekt, 16).toUpper());
+    ustawTekst(m_lblNazwa, s.NazwaZestawu);
+    for (int i = 0; i < kObiektow; ++i)
+        m_ZZR[i]->ustawKolor(s.ramki[i]);
+
+    for (int i = 0; i < kRejestrow; ++i) {
+        ustawTlo(m_Kolor[i], s.KolorEkranowy[i]);
+        ustawZaznaczenie(m_Kolor[i], s.kolorRysowania.nr == i);
+        ustawTekst(m_Akolor[i], QString::number(s.WartoscKoloru[i]));
+    }
+    m_Kolor[PF3]->setEnabled(s.pf3Dostepny());
+    m_Color[PF3]->setEnabled(s.pf3Dostepny());
+
+    if (m_cmbZamiana->currentIndex() != s.wybranaZamiana) {
+        const QSignalBlocker blokada(m_cmbZamiana);
+        m_cmbZamiana->setCurrentIndex(s.wybranaZamiana);
+    }
+    ustawZaznaczenie(m_chkWybrany, s.TylkoWybrany);
+
+    if (s.zmiany & ZmianaMiniatur)
+        for (auto *zz : m_ZZ)
+            zz->update();
+    if (s.zmiany & ZmianaPodgladu)
+        for (auto *w : m_Wyglad)
+            w->update();
+    if (s.zmiany & ZmianaObrazuEksportu)
+        m_picZestaw->update();
+    s.zmiany = 0;
+}
+
+void Edytor::ZZ_Click(int i)
+{
+    WybierzObiekt(m_stan, i);
+    synchronizuj();
+}
+
+} // namespace edytor

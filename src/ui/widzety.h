@@ -1,0 +1,99 @@
+#pragma once
+
+#include "model/stale.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+namespace edytor {
+
+/** A picture box: a filled background with an optional border. */
+class PoleKoloru : public QWidget {
+    Q_OBJECT
+public:
+    enum class Brzeg { Brak, Plaski, Wklesly };  // none, 1 px flat, 2 px sunken
+
+    PoleKoloru(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, QRgb tlo,
+               Brzeg brzeg = Brzeg::Brak);
+
+    QRgb kolor() const { return m_tlo; }
+    void ustawKolor(QRgb tlo);  // repaints only when the colour differs
+    int gruboscBrzegu() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void rysujBrzeg(class QPainter &p) const;
+
+private:
+    QRgb m_tlo;
+    Brzeg m_brzeg;
+};
+
+/**
+ * A picture box that shows a region of an image held elsewhere (a thumbnail of the strip, the
+ * preview, the palette), unscaled, inside its border. Reports presses in image coordinates.
+ */
+class Obrazek : public PoleKoloru {
+    Q_OBJECT
+public:
+    Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Brzeg brzeg,
+            const QImage *obraz, const QRect &fragment);
+
+signals:
+    void klik();
+    void dwuklik();
+    /** Mouse button pressed at (x, y) of the image; button 1 left, 2 right, 4 middle. */
+    void nacisniety(int przycisk, QPoint punkt);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+
+private:
+    const QImage *m_obraz;
+    QRect m_fragment;
+};
+
+/**
+ * A container of 32 cells of one character, 4 across and 8 down, drawn by the container itself.
+ * Cell j (0 to 31) is row j div 4, column j mod 4.
+ */
+class SiatkaKomorek : public PoleKoloru {
+    Q_OBJECT
+public:
+    struct Uklad {
+        QPoint poczatek;  // top-left corner of cell 0
+        QSize krok;     // distance between neighbouring cells
+        QSize komorka;  // size of one cell (may overlap the next by its border)
+        bool brzegi;    // cells framed by a thin line
+    };
+
+    SiatkaKomorek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const Uklad &uklad);
+
+    void pokaz(const std::array<QRgb, kKomorekZnaku> &kolory);  // repaints only what differs
+    QRgb kolorKomorki(int j) const { return m_kolory[j]; }
+    QRect prostokatKomorki(int j) const;
+    /** The cell under a point of the container, or -1. */
+    int komorkaPod(QPoint punkt) const;
+
+signals:
+    /** Mouse button pressed on cell j; button 1 left, 2 right, 4 middle. */
+    void nacisnieta(int j, int przycisk);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+
+private:
+    Uklad m_uklad;
+    std::array<QRgb, kKomorekZnaku> m_kolory{};
+};
+
+/** The mouse button as the editor numbers it: 1 left, 2 right, 4 middle, 0 any other. */
+int numerPrzycisku(Qt::MouseButton przycisk);
+
+} // namespace edytor

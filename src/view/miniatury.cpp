@@ -1,0 +1,51 @@
+#include "view/miniatury.h"
+
+#include "view/obraz.h"
+
+namespace edytor {
+
+void WybierzObiekt(StanEdytora &stan, int i)
+{
+    stan.ramki.fill(kSzary);
+    stan.ramki[i] = kBialy;
+    stan.WybranyObiekt = i;
+}
+
+void RysujPunktObiektu(StanEdytora &stan, int X, int Y, QRgb kolor)
+{
+    rysujPunkt(stan.miniatury, kBokObrazka * stan.WybranyObiekt, X, Y, kolor);
+    stan.zmiany |= ZmianaMiniatur;
+}
+
+void RysujObiekt(StanEdytora &stan, int i)
+{
+    const auto &kolory = stan.KolorEkranowy;
+    for (const int k : {0, 2, 1, 3}) {
+        const Bajt kod = stan.zestaw.Obiekty[k][i];
+        const bool negatyw = kod & kBitNegatywu;
+        const int X0 = 4 * (k / 2);
+        const int Y0 = 8 * (k % 2);
+        for (int r = 0; r < kBajtowZnaku; ++r) {
+            const Bajt b = stan.zestaw.wierszZnaku(k, kod, r);
+            for (int x = 0; x < 4; ++x)
+                RysujPunktObiektu(stan, x + X0, r + Y0, kolory[rejestrPary(paraPiksela(b, x), negatyw)]);
+        }
+    }
+}
+
+void OdswiezObiekty(StanEdytora &stan)
+{
+    const int s = stan.WybranyObiekt;
+    for (int i = 0; i < kObiektow; ++i) {
+        WybierzObiekt(stan, i);
+        RysujObiekt(stan, i);
+    }
+    WybierzObiekt(stan, s);
+}
+
+QImage miniatura(const StanEdytora &stan, int i)
+{
+    return stan.miniatury.copy(kBokObrazka * i, 0, kBokObrazka, kBokObrazka);
+}
+
+} // namespace edytor
