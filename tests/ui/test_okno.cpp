@@ -1,0 +1,4 @@
+#include <QTest>
+class TestOkno : public QObject { Q_OBJECT };
+QTEST_MAIN(TestOkno)
+#include "test_okno.moc"
