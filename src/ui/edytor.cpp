@@ -4,6 +4,13 @@
 #include "ui/dialogiqt.h"
 #include "ui/geometria.h"
 #include "ui/widzety.h"
+#include "edit/bufor.h"
+#include "edit/kolory.h"
+#include "edit/malowanie.h"
+#include "edit/otwieranie.h"
+#include "edit/tryby.h"
+#include "edit/zamiana.h"
+#include "edit/zapamietanie.h"
 #include "view/miniatury.h"
 #include "view/paleta.h"
 
@@ -109,8 +116,11 @@ void Edytor::zbudujWlasciwosci()
                                 twipy(miejscaZnakow[k].x(), miejscaZnakow[k].y(), 495, 255), QString());
         m_lblZnak[k]->setAlignment(Qt::AlignCenter);
     }
-    m_optTryb[0] = przycisk<QRadioButton>(frmSklad, nazwaElementu(u"optTryb", 0), twipy(360, 960, 735, 255), QStringLiteral("Vendra"));
-    m_optTryb[1] = przycisk<QRadioButton>(frmSklad, nazwaElementu(u"optTryb", 1), twipy(360, 1320, 735, 255), QStringLiteral("JGP"));
+    m_optTryb[0] = przycisk<Opcja>(frmSklad, nazwaElementu(u"optTryb", 0), twipy(360, 960, 735, 255), QStringLiteral("Vendra"));
+    m_optTryb[1] = przycisk<Opcja>(frmSklad, nazwaElementu(u"optTryb", 1), twipy(360, 1320, 735, 255), QStringLiteral("JGP"));
+    for (int m = 0; m < 2; ++m) {
+        wykonuj(m_optTryb[m], &Opcja::clicked, [m](StanEdytora &s) { WybierzTryb(s, static_cast<Tryb>(m)); });
+    }
 
     auto *frmWyglad = ramka(Dane, QStringLiteral("frmWyglad"), twipy(1920, 240, 1695, 1815), QStringLiteral("Podgląd"));
     for (int i = 0; i < 9; ++i) {
@@ -132,8 +142,10 @@ void Edytor::zbudujBufor()
     for (int k = 0; k < kPozycji; ++k)
         m_Bufor[k] = new SiatkaKomorek(Picture1, nazwaElementu(u"Bufor", k),
                                        twipy(miejsca[k].x(), miejsca[k].y(), 735, 615), uklad);
-    przycisk<QPushButton>(frmBufor, QStringLiteral("cmdDoBuf"), twipy(2520, 360, 855, 375), QStringLiteral("<===="));
-    przycisk<QPushButton>(frmBufor, QStringLiteral("cmdZBuf"), twipy(2520, 1200, 855, 375), QStringLiteral("====>"));
+    wykonuj(przycisk<QPushButton>(frmBufor, QStringLiteral("cmdDoBuf"), twipy(2520, 360, 855, 375), QStringLiteral("<====")),
+            &QPushButton::clicked, DoBufora);
+    wykonuj(przycisk<QPushButton>(frmBufor, QStringLiteral("cmdZBuf"), twipy(2520, 1200, 855, 375), QStringLiteral("====>")),
+            &QPushButton::clicked, ZBufora);
 
     auto *ramkaKod = ramka(this, QStringLiteral("ramkaKodWZestawie"), twipy(120, 4200, 3735, 855),
                            QStringLiteral("Kod obiektu w zestawie"));
@@ -161,7 +173,8 @@ void Edytor::zbudujZestaw()
         m_ZZ[i] = new Obrazek(m_ZZR[i], nazwaElementu(u"ZZ", i), twipy(40, 40, 510, 510),
                               PoleKoloru::Brzeg::Plaski, &m_stan.miniatury,
                               QRect(kBokObrazka * i, 0, kBokObrazka, kBokObrazka));
-        connect(m_ZZ[i], &Obrazek::klik, this, [this, i] { ZZ_Click(i); });
+        wykonuj(m_ZZ[i], &Obrazek::klik, [i](StanEdytora &s) { WybierzObiekt(s, i); });
+        wykonuj(m_ZZ[i], &Obrazek::dwuklik, [i](StanEdytora &s) { ZZ_DblClick(s, i); });
     }
     m_picZestaw = new Obrazek(this, QStringLiteral("picZestaw"), twipy(-24720, 8640, 61477, 510),
                               PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu, m_stan.obrazEksportu.rect());
@@ -174,11 +187,17 @@ void Edytor::zbudujSiatke()
     const std::array<QPoint, kPozycji> miejsca{{{120, 120}, {120, 2040}, {2040, 120}, {2040, 2040}}};
     // Cells are 500 x 250 twips, 480 x 240 apart: neighbours share their border line.
     const SiatkaKomorek::Uklad uklad{QPoint(0, 0), QSize(piks(480), piks(240)), QSize(piks(500), piks(250)), true};
-    for (int k = 0; k < kPozycji; ++k)
+    for (int k = 0; k < kPozycji; ++k) {
         m_Znak[k] = new SiatkaKomorek(Panel, nazwaElementu(u"Znak", k),
                                       twipy(miejsca[k].x(), miejsca[k].y(), 1935, 1935), uklad);
-    przycisk<QPushButton>(this, QStringLiteral("DoZapisania"), twipy(3960, 4440, 4095, 495),
-                          QStringLiteral("Zapamiętaj edytowany obiekt"));
+        connect(m_Znak[k], &SiatkaKomorek::nacisnieta, this, [this, k](int j, int przycisk) {
+            MalujKomorke(m_stan, kKomorekZnaku * k + j, przycisk);
+            synchronizuj();
+        });
+    }
+    wykonuj(przycisk<QPushButton>(this, QStringLiteral("DoZapisania"), twipy(3960, 4440, 4095, 495),
+                                  QStringLiteral("Zapamiętaj edytowany obiekt")),
+            &QPushButton::clicked, ZapamietajObiekt);
 }
 
 void Edytor::zbudujKolory()
@@ -195,11 +214,14 @@ void Edytor::zbudujKolory()
                                                   {1680, u"PF3 [11]= (negatyw)"}}};
     for (int i = 0; i < kRejestrow; ++i) {
         const int gora = wiersze[i].gora;
-        m_Kolor[i] = przycisk<QRadioButton>(ramkaKolory, nazwaElementu(u"Kolor", i), twipy(120, gora, 495, 375), QString());
-        m_Kolor[i]->setAutoExclusive(false);  // the state decides which one is chosen
+        m_Kolor[i] = przycisk<Opcja>(ramkaKolory, nazwaElementu(u"Kolor", i), twipy(120, gora, 495, 375), QString());
+        wykonuj(m_Kolor[i], &Opcja::clicked, [i](StanEdytora &s) { WybierzKolor(s, i); });
         m_Color[i] = etykieta(ramkaKolory, nazwaElementu(u"Color", i), twipy(720, gora, 720, 450),
                               QString::fromUtf16(wiersze[i].podpis));
         m_Color[i]->setWordWrap(true);
+        QFont drobna = m_Color[i]->font();
+        drobna.setPixelSize(10);
+        m_Color[i]->setFont(drobna);
         m_Akolor[i] = etykieta(ramkaKolory, nazwaElementu(u"Akolor", i), twipy(1440, gora + 60, 435, 255), QString());
     }
 }
@@ -207,7 +229,8 @@ void Edytor::zbudujKolory()
 void Edytor::zbudujOpcje()
 {
     auto *ramkaCzysc = ramka(this, QStringLiteral("ramkaCzysc"), twipy(8160, 2760, 1935, 1335), QStringLiteral("Opcje"));
-    przycisk<QPushButton>(ramkaCzysc, QStringLiteral("Czysc"), twipy(120, 240, 1695, 255), QStringLiteral("Wypełnij"));
+    wykonuj(przycisk<QPushButton>(ramkaCzysc, QStringLiteral("Czysc"), twipy(120, 240, 1695, 255), QStringLiteral("Wypełnij")),
+            &QPushButton::clicked, Wypelnij);
     m_cmbZamiana = new QComboBox(ramkaCzysc);
     m_cmbZamiana->setObjectName(QStringLiteral("cmbZamiana"));
     m_cmbZamiana->setGeometry(twipy(120, 600, 1695, 315));
@@ -215,8 +238,17 @@ void Edytor::zbudujOpcje()
                             QStringLiteral("Kolor<>BAK"), QStringLiteral("Kolor<>INV")});
     m_cmbZamiana->setPlaceholderText(QStringLiteral("Zamiana"));
     m_cmbZamiana->setCurrentIndex(-1);
+    // activated comes with every choice, also of the item already shown: each one swaps.
+    connect(m_cmbZamiana, &QComboBox::activated, this, [this](int L) {
+        ZamienKolory(m_stan, L);
+        synchronizuj();
+    });
     m_chkWybrany = przycisk<QCheckBox>(ramkaCzysc, QStringLiteral("chkWybrany"), twipy(240, 960, 1455, 255),
                                        QStringLiteral("Tylko wybrany"));
+    connect(m_chkWybrany, &QCheckBox::toggled, this, [this](bool zaznaczony) {
+        m_stan.TylkoWybrany = zaznaczony;
+        synchronizuj();
+    });
 
     auto *ramIO = ramka(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
     przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj"));
@@ -226,6 +258,11 @@ void Edytor::zbudujOpcje()
     auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
                                 PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.rect());
+    // Every mouse button picks.
+    connect(m_PaletaAtari, &Obrazek::nacisniety, this, [this](int, QPoint punkt) {
+        WybierzZPalety(m_stan, m_paleta, punkt.x(), punkt.y());
+        synchronizuj();
+    });
 }
 
 void Edytor::synchronizuj()
@@ -279,10 +316,13 @@ void Edytor::synchronizuj()
     s.zmiany = 0;
 }
 
-void Edytor::ZZ_Click(int i)
+template <class Nadawca, class Sygnal, class Operacja>
+void Edytor::wykonuj(Nadawca *nadawca, Sygnal sygnal, Operacja operacja)
 {
-    WybierzObiekt(m_stan, i);
-    synchronizuj();
+    connect(nadawca, sygnal, this, [this, operacja] {
+        operacja(m_stan);
+        synchronizuj();
+    });
 }
 
 } // namespace edytor

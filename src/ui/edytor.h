@@ -40,7 +40,9 @@ public:
     SiatkaKomorek *znakKomorki(int n) const { return m_Znak[n / kKomorekZnaku]; }
 
 private:
-    void ZZ_Click(int i);
+    /** Connects a widget's signal to an operation on the state, followed by the sync. */
+    template <class Nadawca, class Sygnal, class Operacja>
+    void wykonuj(Nadawca *nadawca, Sygnal sygnal, Operacja operacja);
 
     void zbudujWlasciwosci();
     void zbudujBufor();

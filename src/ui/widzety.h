@@ -3,6 +3,7 @@
 #include "model/stale.h"
 
 #include <QImage>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <array>
@@ -91,6 +92,19 @@ protected:
 private:
     Uklad m_uklad;
     std::array<QRgb, kKomorekZnaku> m_kolory{};
+};
+
+/**
+ * An option button that reacts to a click anywhere on it, not only on its indicator and text,
+ * and leaves it to the editor state which one is chosen.
+ */
+class Opcja : public QRadioButton {
+    Q_OBJECT
+public:
+    Opcja(const QString &tekst, QWidget *rodzic) : QRadioButton(tekst, rodzic) { setAutoExclusive(false); }
+
+protected:
+    bool hitButton(const QPoint &punkt) const override { return rect().contains(punkt); }
 };
 
 /** The mouse button as the editor numbers it: 1 left, 2 right, 4 middle, 0 any other. */

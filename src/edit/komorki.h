@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/stan.h"
+
+namespace edytor {
+
+/** A cell takes a register: its number and the screen colour it is to show, always together. */
+inline void ustawKomorke(Komorka &komorka, Bajt nr, QRgb kolor)
+{
+    komorka.kolor = kolor;
+    komorka.nr = nr;
+}
+
+/** Every grid and buffer cell shows the current screen colour of its register; numbers stay. */
+inline void PrzemalujKomorki(StanEdytora &stan)
+{
+    for (int p = 0; p < kKomorek; ++p) {
+        stan.Pixel[p].kolor = stan.KolorEkranowy[stan.Pixel[p].nr];
+        stan.bufPixel[p].kolor = stan.KolorEkranowy[stan.bufPixel[p].nr];
+    }
+}
+
+} // namespace edytor

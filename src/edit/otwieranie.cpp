@@ -1,0 +1,29 @@
+#include "edit/otwieranie.h"
+
+#include "edit/komorki.h"
+#include "view/podglad.h"
+
+namespace edytor {
+
+void ZZ_DblClick(StanEdytora &stan, int i)
+{
+    stan.ramki[stan.WybranyObiekt] = kCzerwony;
+    for (const int k : {0, 2, 1, 3}) {
+        const Bajt kod = stan.zestaw.Obiekty[k][i];
+        const bool negatyw = kod & kBitNegatywu;
+        for (int y = 0; y < kBajtowZnaku; ++y) {
+            const Bajt b = stan.zestaw.wierszZnaku(k, kod, y);
+            for (int x = 0; x < 4; ++x) {
+                const NrKoloru r = rejestrPary(paraPiksela(b, x), negatyw);
+                if (!stan.TylkoWybrany || stan.kolorRysowania.nr == r)
+                    ustawKomorke(stan.Pixel[numerKomorki(k, y, x)], r, stan.KolorEkranowy[r]);
+            }
+        }
+    }
+    UstalNegatyw(stan);
+    // The labels show the codes as stored, bit 7 included, on the background the refresh chose.
+    for (int k = 0; k < kPozycji; ++k)
+        stan.KodyEdytowane[k] = stan.zestaw.Obiekty[k][i];
+}
+
+} // namespace edytor
