@@ -2,7 +2,7 @@
 # make test  the same set-up, then every test through CTest
 BUILD := build
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test package clean
 
 deps:
 	@./scripts/zaleznosci.sh
@@ -18,6 +18,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -3,7 +3,7 @@
 set -eu
 
 pakiety="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
-xvfb xauth x11-utils imagemagick"
+xvfb xauth x11-utils imagemagick desktop-file-utils appstream"
 
 brakujace=""
 for p in $pakiety; do
