@@ -11,6 +11,7 @@
 #include "edit/tryby.h"
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
+#include "io/pliki.h"
 #include "view/miniatury.h"
 #include "view/paleta.h"
 
@@ -222,7 +223,7 @@ void Edytor::zbudujKolory()
         QFont drobna = m_Color[i]->font();
         drobna.setPixelSize(10);
         m_Color[i]->setFont(drobna);
-        m_Akolor[i] = etykieta(ramkaKolory, nazwaElementu(u"Akolor", i), twipy(1440, gora + 60, 435, 255), QString());
+        m_Akolor[i] = etykieta(ramkaKolory, nazwaElementu(u"Akolor", i), twipy(1440, gora, 435, 375), QString());
     }
 }
 
@@ -251,9 +252,12 @@ void Edytor::zbudujOpcje()
     });
 
     auto *ramIO = ramka(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
-    przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj"));
-    przycisk<QPushButton>(ramIO, QStringLiteral("cmdSave"), twipy(1680, 360, 975, 255), QStringLiteral("Zapisz"));
-    przycisk<QPushButton>(ramIO, QStringLiteral("cmdExport"), twipy(3120, 360, 975, 255), QStringLiteral("Eksportuj"));
+    wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj")),
+            &QPushButton::clicked, [this](StanEdytora &s) { Wczytaj(s, *m_dialogi); });
+    wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdSave"), twipy(1680, 360, 975, 255), QStringLiteral("Zapisz")),
+            &QPushButton::clicked, [this](StanEdytora &s) { Zapisz(s, *m_dialogi); });
+    wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdExport"), twipy(3120, 360, 975, 255), QStringLiteral("Eksportuj")),
+            &QPushButton::clicked, [this](StanEdytora &s) { Eksportuj(s, *m_dialogi); });
 
     auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),

@@ -33,6 +33,9 @@ public:
     StanEdytora &stan() { return m_stan; }
     const StanEdytora &stan() const { return m_stan; }
 
+    /** Replaces the window's own dialogs (not owned), for driving the editor without a user. */
+    void ustawDialogi(Dialogi *dialogi) { m_dialogi = dialogi; }
+
     /** Brings every widget in line with the state, touching only what differs. */
     void synchronizuj();
 

@@ -1,0 +1,181 @@
+#include "io/pliki.h"
+
+#include "edit/komorki.h"
+#include "edit/otwieranie.h"
+#include "edit/tryby.h"
+#include "informacje.h"
+#include "io/formaty.h"
+#include "view/miniatury.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace edytor {
+
+namespace {
+
+using Odpowiedz = Dialogi::Odpowiedz;
+using Przyciski = Dialogi::Przyciski;
+using Ikona = Dialogi::Ikona;
+
+const QString kUwaga = QStringLiteral("Uwaga!");
+const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
+
+/** Asks for a file; afterwards the working directory is the chosen file's folder. */
+std::optional<QString> wybierzPlik(Dialogi &dialogi, const Dialogi::PytanieOPlik &pytanie)
+{
+    std::optional<QString> sciezka = dialogi.wybierzPlik(pytanie);
+    if (sciezka && !sciezka->isEmpty())
+        QDir::setCurrent(QFileInfo(*sciezka).absolutePath());
+    else
+        sciezka.reset();
+    return sciezka;
+}
+
+bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
+{
+    if (!QFileInfo::exists(sciezka))
+        return true;
+    return dialogi.komunikat(QStringLiteral("Plik już istnieje!\nZastąpić?"), QStringLiteral("Ostrzeżenie!"),
+                             Przyciski::OkAnuluj, Ikona::Ostrzezenie)
+        == Odpowiedz::Ok;
+}
+
+void bladPliku(Dialogi &dialogi, const QString &co, const QString &sciezka, const QString &powod)
+{
+    dialogi.komunikat(co + u'\n' + QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath()) + u'\n' + powod,
+                      kUwaga, Przyciski::Ok, Ikona::Blad);
+}
+
+/** Writes a whole file or nothing: the previous file stays intact when anything fails. */
+bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
+{
+    QSaveFile plik(sciezka);
+    if (plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size() && plik.commit())
+        return true;
+    bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, plik.errorString());
+    return false;
+}
+
+bool zapiszBitmape(Dialogi &dialogi, const QString &sciezka, const QImage &obraz)
+{
+    QByteArray bajty;
+    QBuffer bufor(&bajty);
+    bufor.open(QIODevice::WriteOnly);
+    if (!obraz.save(&bufor, "BMP")) {
+        bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka,
+                  QStringLiteral("Nie można utworzyć obrazu."));
+        return false;
+    }
+    return zapiszPlik(dialogi, sciezka, bajty);
+}
+
+DaneZestawu daneZestawu(const StanEdytora &stan)
+{
+    return {stan.zestaw.Znaki, stan.zestaw.Obiekty, stan.WartoscKoloru, stan.KolorEkranowy};
+}
+
+} // namespace
+
+void Zapisz(StanEdytora &stan, Dialogi &dialogi)
+{
+    const QByteArray bajty = ZakodujZestaw(daneZestawu(stan));
+    const auto sciezka = wybierzPlik(
+        dialogi, {true, QDir::currentPath(), QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
+                  stan.NazwaZestawu});
+    if (!sciezka || !czyZastapic(dialogi, *sciezka) || !zapiszPlik(dialogi, *sciezka, bajty))
+        return;
+    stan.NazwaZestawu = QFileInfo(*sciezka).fileName();
+    dialogi.komunikat(QStringLiteral("Zestaw znaków został pomyślnie zapisany"), QStringLiteral("Informacja"),
+                      Przyciski::Ok, Ikona::Informacja);
+}
+
+void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
+{
+    stan.TylkoWybrany = false;
+    const auto sciezka = wybierzPlik(
+        dialogi, {false, QDir::currentPath(),
+                  QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Atari FontMaker (*.FN2)|*.FN2|"
+                                 "Jet Graphics Planner (*.FNT)|*.FNT|Wszystkie pliki (*.*)|*.*"),
+                  QString()});
+    if (!sciezka)
+        return;
+
+    QFile plik(*sciezka);
+    const QFileInfo info(*sciezka);
+    if (!info.isFile() || !plik.open(QIODevice::ReadOnly)) {
+        bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka,
+                  info.exists() && !info.isFile() ? QStringLiteral("To nie jest plik.") : plik.errorString());
+        return;
+    }
+    const qint64 rozmiar = plik.size();
+    const RodzajPliku rodzaj = rodzajPliku(rozmiar);
+    if (rodzaj == RodzajPliku::Niepoprawny) {
+        dialogi.komunikat(QStringLiteral("Niepoprawny format pliku!"), kUwaga, Przyciski::Ok, Ikona::Blad);
+        return;
+    }
+    if (rodzaj != RodzajPliku::Zestaw && stan.TrybZawartosci == Tryb::Vendra
+        && dialogi.komunikat(QStringLiteral("Wykryto próbę odczytu pliku tylko z danymi znaków.\n"
+                                            "Czy chcesz włączyć tryb zawartości zgodny z \"JGP\"?"),
+                             kUwaga, Przyciski::TakNie, Ikona::Ostrzezenie)
+            == Odpowiedz::Tak)
+        WybierzTryb(stan, Tryb::JGP);
+
+    // The whole file is read first; the set changes only when it came in exactly as measured.
+    const QByteArray bajty = plik.read(rozmiar + 1);
+    if (bajty.size() != rozmiar) {
+        bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka,
+                  plik.error() != QFileDevice::NoError ? plik.errorString()
+                                                       : QStringLiteral("Plik zmienił rozmiar podczas odczytu."));
+        return;
+    }
+    if (const auto zestaw = OdczytajZestaw(bajty)) {
+        stan.zestaw.Znaki = zestaw->Znaki;
+        stan.zestaw.Obiekty = zestaw->Obiekty;
+        stan.WartoscKoloru = zestaw->WartoscKoloru;
+        stan.KolorEkranowy = zestaw->KolorEkranowy;
+    } else if (const auto znaki = OdczytajZnaki(bajty)) {
+        stan.zestaw.Znaki = *znaki;
+        UstawUklad(stan.zestaw, stan.TrybZawartosci);
+    }
+    stan.NazwaZestawu = info.fileName();
+
+    OdswiezObiekty(stan);
+    PrzemalujKomorki(stan);
+    const auto &o = stan.zestaw.Obiekty;
+    WybierzTryb(stan, int(o[2][0]) == int(o[0][0]) + 64 ? Tryb::Vendra : Tryb::JGP);
+    ZZ_DblClick(stan, stan.WybranyObiekt);
+}
+
+void Eksportuj(StanEdytora &stan, Dialogi &dialogi)
+{
+    const QString katalog = QDir::currentPath();
+    const QString folderEksportu = QDir::toNativeSeparators(katalog + u'/' + kFolderEksportu);
+    const bool wEksporcie = katalog.contains(kFolderEksportu, Qt::CaseSensitive);
+    if (!wEksporcie)
+        QDir().mkdir(folderEksportu);  // an existing folder, or none at all, does not stop the export
+    const auto sciezka = wybierzPlik(
+        dialogi, {true, wEksporcie ? katalog : folderEksportu, QStringLiteral("Nowe dane (znaki, kody, kolory, grafika|*.ND"),
+                  stan.NazwaZestawu});
+    if (!sciezka || !czyZastapic(dialogi, *sciezka))
+        return;
+    const QString &nazwa = *sciezka;
+    if (!zapiszPlik(dialogi, nazwa + QStringLiteral(".FN2"), ZakodujZnaki(stan.zestaw.Znaki)))
+        return;
+    stan.NazwaZestawu = QFileInfo(nazwa).fileName();
+    if (!zapiszPlik(dialogi, nazwa + QStringLiteral(".KODY"), ZakodujKody(stan.zestaw.Obiekty))
+        || !zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.WartoscKoloru)))
+        return;
+    RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.KolorEkranowy[PF2], stan.KolorEkranowy[PF3]);
+    stan.zmiany |= ZmianaObrazuEksportu;
+    if (!zapiszBitmape(dialogi, nazwa + QStringLiteral(".TILES.BMP"), stan.obrazEksportu)
+        || !zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8()))
+        return;
+    dialogi.komunikat(QStringLiteral("Pliki zostały pomyślnie zapisane"), QStringLiteral("Informacja"), Przyciski::Ok,
+                      Ikona::Informacja);
+}
+
+} // namespace edytor
