@@ -53,10 +53,24 @@ void bladPliku(Dialogi &dialogi, const QString &co, const QString &sciezka, cons
 /** Writes a whole file or nothing: the previous file stays intact when anything fails. */
 bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
 {
+    // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
+    // a commit that reports success over a truncated file.
     QSaveFile plik(sciezka);
-    if (plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size() && plik.commit())
-        return true;
-    bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, plik.errorString());
+    qint64 zapisano = 0;
+    if (plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        while (zapisano < bajty.size()) {
+            const qint64 n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano);
+            if (n <= 0)
+                break;
+            zapisano += n;
+        }
+        if (zapisano == bajty.size() && plik.commit())
+            return true;
+    }
+    const QString powod = plik.error() != QFileDevice::NoError ? plik.errorString()
+                                                               : QStringLiteral("Nie zapisano wszystkich danych.");
+    plik.cancelWriting();
+    bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod);
     return false;
 }
 
