@@ -1,8 +1,11 @@
-# make run   installs what is missing, builds the editor in Release and starts it
-# make test  the same set-up, then every test through CTest
+# make run    installs what is missing, builds the editor in Release and starts it
+# make test   the same set-up, then every test: the CTest suite (unit, widget, end-to-end),
+#             the core tests again under AddressSanitizer and UBSan, and a short fuzzing run
+# make bench  builds and runs the benchmarks, each figure printed beside its budget
 BUILD := build
+FUZZ_SEKUNDY ?= 20
 
-.PHONY: deps configure build run test package clean
+.PHONY: deps configure build run test test-main test-asan test-fuzz bench package clean
 
 deps:
 	@./scripts/zaleznosci.sh
@@ -16,11 +19,29 @@ build: configure
 run: build
 	./$(BUILD)/edytor-obiektow
 
-test: build
+test: test-main test-asan test-fuzz
+
+test-main: build
 	cd $(BUILD) && ctest --output-on-failure
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	./build-fuzz/fuzz/fuzz_wczytywanie -max_total_time=$(FUZZ_SEKUNDY) -print_final_stats=1 build-fuzz/korpus fuzz/korpus
+
+bench: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DEDYTOR_BENCH=ON
+	cmake --build $(BUILD)
+	./$(BUILD)/bench/bench_rdzen
+	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/bench_okno
 
 package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz
