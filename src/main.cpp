@@ -9,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication aplikacja(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
 
     // Standard buttons and dialogs in Polish, whatever the desktop's language.
