@@ -31,12 +31,24 @@ QString nazwaElementu(const char16_t *nazwa, int i)
     return QString::fromUtf16(nazwa) + u'(' + QString::number(i) + u')';
 }
 
+/** A named widget with a caption at its place: frames, labels and buttons alike. */
+template <class Widzet>
+Widzet *element(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
+{
+    auto *w = new Widzet(tekst, rodzic);
+    w->setObjectName(nazwa);
+    w->setGeometry(miejsce);
+    return w;
+}
+
 QGroupBox *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tytul)
 {
-    auto *r = new QGroupBox(tytul, rodzic);
-    r->setObjectName(nazwa);
-    r->setGeometry(miejsce);
-    return r;
+    return element<QGroupBox>(rodzic, nazwa, miejsce, tytul);
+}
+
+QLabel *etykieta(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
+{
+    return element<QLabel>(rodzic, nazwa, miejsce, tekst);
 }
 
 void ustawTlo(QWidget *w, QRgb kolor)
@@ -49,14 +61,6 @@ void ustawTlo(QWidget *w, QRgb kolor)
     w->setAutoFillBackground(true);
 }
 
-QLabel *etykieta(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
-{
-    auto *l = new QLabel(tekst, rodzic);
-    l->setObjectName(nazwa);
-    l->setGeometry(miejsce);
-    return l;
-}
-
 void ustawTekst(QLabel *l, const QString &tekst)
 {
     if (l->text() != tekst)
@@ -66,10 +70,7 @@ void ustawTekst(QLabel *l, const QString &tekst)
 template <class Przycisk>
 Przycisk *przycisk(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
 {
-    auto *p = new Przycisk(tekst, rodzic);
-    p->setObjectName(nazwa);
-    p->setGeometry(miejsce);
-    return p;
+    return element<Przycisk>(rodzic, nazwa, miejsce, tekst);
 }
 
 void ustawZaznaczenie(QAbstractButton *b, bool zaznaczony)
