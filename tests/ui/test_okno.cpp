@@ -3,7 +3,6 @@
 
 #include "ui/edytor.h"
 #include "ui/widzety.h"
-#include "view/miniatury.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -255,45 +254,6 @@ private slots:
     }
 
     // Thumbnails and preview boxes: a 32 x 32 picture inside a one-pixel border, black at start-up.
-    void obrazyCzarne_data()
-    {
-        QTest::addColumn<QString>("nazwa");
-        for (const char *n : {"ZZ(0)", "ZZ(15)", "ZZ(63)", "Wyglad(0)", "Wyglad(4)", "Wyglad(8)"})
-            QTest::newRow(n) << QString::fromLatin1(n);
-    }
-
-    void obrazyCzarne()
-    {
-        const QImage o = obraz(wiersza());
-        QCOMPARE(o.size(), QSize(34, 34));
-        for (int y = 1; y <= 32; ++y)
-            for (int x = 1; x <= 32; ++x)
-                QVERIFY2(kolor(o.pixel(x, y)) == kCzarnyHex, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-    }
-
-    void paleta_data()
-    {
-        QTest::addColumn<QPoint>("punkt");  // in the palette picture, inside the box's 2-pixel border
-        QTest::addColumn<QColor>("kolor");
-        QTest::newRow("frame of 0") << QPoint(0, 0) << QColor(0, 0, 0);
-        QTest::newRow("swatch 0") << QPoint(1, 1) << QColor(0, 0, 0);
-        QTest::newRow("strip right of 0") << QPoint(14, 5) << QColor(240, 240, 240);
-        QTest::newRow("swatch 40") << QPoint(16 * 4 + 5, 15 * 2 + 5) << QColor(255, 152, 44);
-        QTest::newRow("frame of 202") << QPoint(16 * 5 + 12, 15 * 12 + 5) << QColor(0, 0, 0);
-        QTest::newRow("swatch 202") << QPoint(16 * 5 + 5, 15 * 12 + 5) << QColor(153, 249, 39);
-        QTest::newRow("swatch 254") << QPoint(16 * 7 + 11, 15 * 15 + 10) << QColor(255, 203, 131);
-    }
-
-    void paleta()
-    {
-        QFETCH(QPoint, punkt);
-        QFETCH(QColor, kolor);
-        QWidget *p = w(QStringLiteral("PaletaAtari"));
-        const QImage o = obraz(p);
-        QCOMPARE(o.size(), p->size());
-        QCOMPARE(QColor(o.pixel(punkt + QPoint(2, 2))).name(), kolor.name());
-    }
-
     void wybor_data()
     {
         QTest::addColumn<QList<int>>("klikniecia");
@@ -416,38 +376,42 @@ private slots:
         QCOMPARE(kolor(o.pixel(s->prostokatKomorki(j ^ 1).center())), kCzarnyHex);
     }
 
-    void miniatury_data()
+    // Events reach their operations and the widgets follow the state afterwards.
+    void okablowanie()
     {
-        QTest::addColumn<int>("obiekt");
-        QTest::addColumn<int>("kod");  // code at the top-left position, -1 to keep the start-up one
-        QTest::addColumn<QColor>("para11");
-        // Row 0 of character 1 of set 0 reads 00 01 10 11: BAK, PF0, PF1 and PF2 or, inverted, PF3.
-        QTest::newRow("code 129 in object 0") << 0 << 129 << QColor(205, 62, 207);
-        QTest::newRow("code 1 in object 1") << 1 << -1 << QColor(28, 113, 198);
-    }
+        // A double click as the window system delivers it: a press, then the double-click event.
+        QTest::mouseClick(w(QStringLiteral("ZZ(17)")), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseDClick(w(QStringLiteral("ZZ(17)")), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(tlo(w(QStringLiteral("ZZR(17)"))), QStringLiteral("#ff0000"));
+        QCOMPARE(w<QLabel>(QStringLiteral("lblZnak(2)"))->text(), QStringLiteral("81"));
 
-    void miniatury()
-    {
-        QFETCH(int, obiekt);
-        QFETCH(int, kod);
-        QFETCH(QColor, para11);
-        StanEdytora &s = m_okno->stan();
-        s.zestaw.Znaki[0][8] = 0x1B;
-        if (kod >= 0)
-            s.zestaw.Obiekty[0][obiekt] = Bajt(kod);
-        OdswiezObiekty(s);
-        m_okno->synchronizuj();
+        // PF0, then a left press on cell 70 (character 2, row 1, column 2) paints it.
+        QTest::mouseClick(w(QStringLiteral("Kolor(0)")), Qt::LeftButton, {}, QPoint(28, 20));
+        auto *znak = w<SiatkaKomorek>(QStringLiteral("Znak(2)"));
+        QTest::mousePress(znak, Qt::LeftButton, {}, znak->prostokatKomorki(70 - 64).center());
+        QCOMPARE(kolor(obraz(znak).pixel(znak->prostokatKomorki(70 - 64).center())), kolor(qRgb(255, 152, 44)));
+        QCOMPARE(int(m_okno->stan().Pixel[70].nr), int(PF0));
 
-        const QImage o = obraz(w(nazwa("ZZ", obiekt)));  // the picture starts at (1, 1)
-        const QString oczekiwane[4] = {kCzarnyHex, kolor(qRgb(255, 152, 44)), kolor(qRgb(39, 249, 39)), para11.name()};
-        for (int x = 0; x < 16; ++x)
-            for (int y = 0; y < 2; ++y)
-                QCOMPARE(kolor(o.pixel(1 + x, 1 + y)), oczekiwane[x / 4]);
-        // Row 1 of the character is empty, and so is the top-right character.
-        QCOMPARE(kolor(o.pixel(1 + 12, 1 + 2)), kCzarnyHex);
-        QCOMPARE(kolor(o.pixel(1 + 20, 1 + 0)), kCzarnyHex);
-        // The selection survives the redraw.
-        QCOMPARE(tlo(w(QStringLiteral("ZZR(0)"))), QStringLiteral("#ffffff"));
+        // A pick on the palette recolours the chosen register's button.
+        QTest::mousePress(w(QStringLiteral("PaletaAtari")), Qt::RightButton, {}, QPoint(2 + 16 * 5 + 5, 2 + 15 * 12 + 5));
+        QCOMPARE(tlo(w(QStringLiteral("Kolor(0)"))), kolor(qRgb(153, 249, 39)));
+        QCOMPARE(w<QLabel>(QStringLiteral("Akolor(0)"))->text(), QStringLiteral("202"));
+
+        // "JGP" disables PF3, "Vendra" enables it again.
+        QTest::mouseClick(w(QStringLiteral("optTryb(1)")), Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(!w(QStringLiteral("Kolor(4)"))->isEnabled() && !w(QStringLiteral("Color(4)"))->isEnabled());
+        QVERIFY(w<QRadioButton>(QStringLiteral("optTryb(1)"))->isChecked());
+        QTest::mouseClick(w(QStringLiteral("optTryb(0)")), Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(w(QStringLiteral("Kolor(4)"))->isEnabled());
+        QVERIFY(!w<QRadioButton>(QStringLiteral("optTryb(1)"))->isChecked());
+
+        // The swap list swaps on every choice, also of the item it already shows.
+        auto *lista = w<QComboBox>(QStringLiteral("cmbZamiana"));
+        for (const int razy : {1, 2}) {
+            emit lista->activated(3);
+            QCOMPARE(lista->currentIndex(), 3);
+            QCOMPARE(int(m_okno->stan().Pixel[0].nr), razy == 1 ? int(PF0) : int(BAK));
+        }
     }
 };
 
