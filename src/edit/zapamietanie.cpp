@@ -28,8 +28,7 @@ void ZapamietajObiekt(StanEdytora &stan)
     const int s = stan.WybranyObiekt;
     OdswiezObiekty(stan);
     stan.ramki[s] = kCzerwony;
-    RysujKomorki(stan.miniatury, kBokObrazka * s, stan.Pixel);
-    stan.zmiany |= ZmianaMiniatur;
+    dlaKomorekSiatki(stan.Pixel, [&stan](int X, int Y, QRgb kolor) { RysujPunktObiektu(stan, X, Y, kolor); });
 
     for (int k = 0; k < kPozycji; ++k) {
         Bajt &kod = stan.zestaw.Obiekty[k][s];

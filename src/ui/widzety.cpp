@@ -50,12 +50,24 @@ int PoleKoloru::gruboscBrzegu() const
     return 0;
 }
 
+namespace {
+
+/** A one-pixel outline as four filled strips: far cheaper than a stroked rectangle. */
+void obrys(QPainter &p, const QRect &r, const QColor &kolor)
+{
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), kolor);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), kolor);
+    p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), kolor);
+    p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), kolor);
+}
+
+} // namespace
+
 void PoleKoloru::rysujBrzeg(QPainter &p) const
 {
     const QRect r = rect();
     if (m_brzeg == Brzeg::Plaski) {
-        p.setPen(QColor(kKolorBrzegu));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        obrys(p, r, QColor(kKolorBrzegu));
     } else if (m_brzeg == Brzeg::Wklesly) {
         p.fillRect(QRect(r.left(), r.top(), r.width(), 1), QColor(kCienBrzegu));
         p.fillRect(QRect(r.left(), r.top(), 1, r.height()), QColor(kCienBrzegu));
@@ -66,10 +78,11 @@ void PoleKoloru::rysujBrzeg(QPainter &p) const
     }
 }
 
-void PoleKoloru::paintEvent(QPaintEvent *)
+void PoleKoloru::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(m_tlo));
+    rysujZawartosc(p, e->rect());
     rysujBrzeg(p);
 }
 
@@ -79,10 +92,8 @@ Obrazek::Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Br
 {
 }
 
-void Obrazek::paintEvent(QPaintEvent *e)
+void Obrazek::rysujZawartosc(QPainter &p, const QRect &)
 {
-    PoleKoloru::paintEvent(e);
-    QPainter p(this);
     const int b = gruboscBrzegu();
     p.drawImage(QPoint(b, b), *m_obraz, m_fragment);
 }
@@ -136,18 +147,15 @@ int SiatkaKomorek::komorkaPod(QPoint punkt) const
     return -1;
 }
 
-void SiatkaKomorek::paintEvent(QPaintEvent *e)
+void SiatkaKomorek::rysujZawartosc(QPainter &p, const QRect &obszar)
 {
-    PoleKoloru::paintEvent(e);
-    QPainter p(this);
-    p.setPen(QColor(kCienBrzegu));
     for (int j = 0; j < kKomorekZnaku; ++j) {
         const QRect r = prostokatKomorki(j);
-        if (!e->rect().intersects(r))
+        if (!obszar.intersects(r))
             continue;
         p.fillRect(r, QColor(m_kolory[j]));
         if (m_uklad.brzegi)
-            p.drawRect(r.adjusted(0, 0, -1, -1));
+            obrys(p, r, QColor(kCienBrzegu));
     }
 }
 

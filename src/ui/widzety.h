@@ -3,6 +3,7 @@
 #include "model/stale.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -25,10 +26,13 @@ public:
     int gruboscBrzegu() const;
 
 protected:
-    void paintEvent(QPaintEvent *) override;
-    void rysujBrzeg(class QPainter &p) const;
+    void paintEvent(QPaintEvent *e) final;
+    /** What the box shows over its background, drawn with the one painter of the paint event. */
+    virtual void rysujZawartosc(QPainter &, const QRect & /*obszar*/) {}
 
 private:
+    void rysujBrzeg(QPainter &p) const;
+
     QRgb m_tlo;
     Brzeg m_brzeg;
 };
@@ -50,7 +54,7 @@ signals:
     void nacisniety(int przycisk, QPoint punkt);
 
 protected:
-    void paintEvent(QPaintEvent *) override;
+    void rysujZawartosc(QPainter &p, const QRect &obszar) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
@@ -86,7 +90,7 @@ signals:
     void nacisnieta(int j, int przycisk);
 
 protected:
-    void paintEvent(QPaintEvent *) override;
+    void rysujZawartosc(QPainter &p, const QRect &obszar) override;
     void mousePressEvent(QMouseEvent *e) override;
 
 private:

@@ -20,6 +20,9 @@ void RysujPunktObiektu(StanEdytora &stan, int X, int Y, QRgb kolor)
 void RysujObiekt(StanEdytora &stan, int i)
 {
     const auto &kolory = stan.KolorEkranowy;
+    const Piksele piksele(stan.miniatury);
+    const int x0 = kBokObrazka * stan.WybranyObiekt;
+    stan.zmiany |= ZmianaMiniatur;
     for (const int k : {0, 2, 1, 3}) {
         const Bajt kod = stan.zestaw.Obiekty[k][i];
         const bool negatyw = kod & kBitNegatywu;
@@ -28,7 +31,7 @@ void RysujObiekt(StanEdytora &stan, int i)
         for (int r = 0; r < kBajtowZnaku; ++r) {
             const Bajt b = stan.zestaw.wierszZnaku(k, kod, r);
             for (int x = 0; x < 4; ++x)
-                RysujPunktObiektu(stan, x + X0, r + Y0, kolory[rejestrPary(paraPiksela(b, x), negatyw)]);
+                piksele.punkt(x0, x + X0, r + Y0, kolory[rejestrPary(paraPiksela(b, x), negatyw)]);
         }
     }
 }

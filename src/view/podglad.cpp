@@ -12,19 +12,9 @@ void RysujPunktPodgladu(StanEdytora &stan, int X, int Y, QRgb kolor)
     stan.zmiany |= ZmianaPodgladu;
 }
 
-void RysujKomorki(QImage &obraz, int x0, const std::array<Komorka, kKomorek> &komorki)
-{
-    // Cells 0 to 63 are the left column of characters, 64 to 127 the right one; 4Y + X walks a
-    // column of characters row by row from its top-left cell.
-    for (int polowa = 0; polowa < 2; ++polowa)
-        for (int Y = 0; Y < kWierszySiatki; ++Y)
-            for (int X = 0; X < 4; ++X)
-                rysujPunkt(obraz, x0, X + 4 * polowa, Y, komorki[64 * polowa + 4 * Y + X].kolor);
-}
-
 void RysujPodglad(StanEdytora &stan)
 {
-    RysujKomorki(stan.podglad, 0, stan.Pixel);
+    dlaKomorekSiatki(stan.Pixel, [&stan](int X, int Y, QRgb kolor) { RysujPunktPodgladu(stan, X, Y, kolor); });
     stan.zmiany |= ZmianaPodgladu;
 }
 

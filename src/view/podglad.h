@@ -16,7 +16,17 @@ void RysujPodglad(StanEdytora &stan);
  */
 void UstalNegatyw(StanEdytora &stan);
 
-/** Draws the cells' screen colours as an object picture at column x0 of an image. */
-void RysujKomorki(QImage &obraz, int x0, const std::array<Komorka, kKomorek> &komorki);
+/**
+ * Hands rysuj(X, Y, colour) every cell of the grid in drawing order: the left column of characters
+ * (cells 0 to 63) row by row from its top-left cell, then the right one (cells 64 to 127).
+ */
+template <class Rysuj>
+void dlaKomorekSiatki(const std::array<Komorka, kKomorek> &komorki, Rysuj rysuj)
+{
+    for (int polowa = 0; polowa < 2; ++polowa)
+        for (int Y = 0; Y < kWierszySiatki; ++Y)
+            for (int X = 0; X < 4; ++X)
+                rysuj(X + 4 * polowa, Y, komorki[64 * polowa + 4 * Y + X].kolor);
+}
 
 } // namespace edytor
