@@ -37,8 +37,8 @@ test-fuzz: deps
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DEDYTOR_BENCH=ON
 	cmake --build $(BUILD)
-	./$(BUILD)/bench/bench_rdzen
-	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/bench_okno
+	./$(BUILD)/bench/bench_rdzen; wynik=$$?; \
+	xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bench/bench_okno && exit $$wynik
 
 package: build
 	cd $(BUILD) && cpack -G DEB

@@ -61,6 +61,14 @@ void ustawTlo(QWidget *w, QRgb kolor)
     w->setAutoFillBackground(true);
 }
 
+/** A caption one pixel smaller than the window's, where the given width is tight. */
+void pomniejsz(QWidget *w)
+{
+    QFont czcionka = w->font();
+    czcionka.setPixelSize(10);
+    w->setFont(czcionka);
+}
+
 void ustawTekst(QLabel *l, const QString &tekst)
 {
     if (l->text() != tekst)
@@ -89,8 +97,7 @@ Edytor::Edytor(QWidget *rodzic) : QWidget(rodzic), m_stan(StanPoczatkowy()), m_p
     setWindowTitle(informacje::tytulOkna());
     setFixedSize(piks(12495), piks(8760));
     // A narrow face keeps the captions inside the window's small, fixed widgets.
-    QFont czcionka(QStringLiteral("DejaVu Sans"));
-    czcionka.setStretch(QFont::SemiCondensed);
+    QFont czcionka(QStringLiteral("DejaVu Sans Condensed"));
     czcionka.setPixelSize(11);
     setFont(czcionka);
 
@@ -121,6 +128,7 @@ void Edytor::zbudujWlasciwosci()
     m_optTryb[0] = przycisk<Opcja>(frmSklad, nazwaElementu(u"optTryb", 0), twipy(360, 960, 735, 255), QStringLiteral("Vendra"));
     m_optTryb[1] = przycisk<Opcja>(frmSklad, nazwaElementu(u"optTryb", 1), twipy(360, 1320, 735, 255), QStringLiteral("JGP"));
     for (int m = 0; m < 2; ++m) {
+        pomniejsz(m_optTryb[m]);  // "Vendra" has to fit its narrow button
         wykonuj(m_optTryb[m], &Opcja::clicked, [m](StanEdytora &s) { WybierzTryb(s, static_cast<Tryb>(m)); });
     }
 
@@ -221,9 +229,7 @@ void Edytor::zbudujKolory()
         m_Color[i] = etykieta(ramkaKolory, nazwaElementu(u"Color", i), twipy(720, gora, 720, 450),
                               QString::fromUtf16(wiersze[i].podpis));
         m_Color[i]->setWordWrap(true);
-        QFont drobna = m_Color[i]->font();
-        drobna.setPixelSize(10);
-        m_Color[i]->setFont(drobna);
+        pomniejsz(m_Color[i]);
         m_Akolor[i] = etykieta(ramkaKolory, nazwaElementu(u"Akolor", i), twipy(1440, gora, 435, 375), QString());
     }
 }
