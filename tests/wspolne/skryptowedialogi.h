@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace edytor {
 
 /** The dialogs port played from a script: answers given in advance, every question recorded. */
@@ -22,6 +24,8 @@ public:
     QList<PytanieOPlik> pytania;
     QList<Komunikat> komunikaty;
     QStringList bledy;                    // what the script did not foresee
+    /** Runs when a question (a box with more than an OK button) is shown, before it is answered. */
+    std::function<void(const Komunikat &)> przyPytaniu;
 
     std::optional<QString> wybierzPlik(const PytanieOPlik &pytanie) override
     {
@@ -38,6 +42,8 @@ public:
         komunikaty << Komunikat{tekst, tytul, przyciski, ikona};
         if (przyciski == Przyciski::Ok)
             return Odpowiedz::Ok;
+        if (przyPytaniu)
+            przyPytaniu(komunikaty.last());
         if (odpowiedzi.isEmpty()) {
             bledy << QStringLiteral("unexpected question: ") + tekst;
             return przyciski == Przyciski::TakNie ? Odpowiedz::Nie : Odpowiedz::Anuluj;
