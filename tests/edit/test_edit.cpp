@@ -75,8 +75,6 @@ StanEdytora wzorzystyStan()
 class TestEdit : public QObject {
     Q_OBJECT
 private slots:
-    void paleta_data();
-    void paleta();
     void otwarcieObiektu5();
     void wierszBajtu27_data();
     void wierszBajtu27();
@@ -90,8 +88,6 @@ private slots:
     void dwiePozycjeJednegoZnaku();
     void zamiana_data();
     void zamiana();
-    void wypelnienie_data();
-    void wypelnienie();
     void buforTamIZpowrotem_data();
     void buforTamIZpowrotem();
     void trybyTamIZpowrotem();
@@ -100,58 +96,6 @@ private slots:
     void odznaczanieTylkoWybrany_data();
     void odznaczanieTylkoWybrany();
 };
-
-void TestEdit::paleta_data()
-{
-    QTest::addColumn<int>("rejestr");
-    QTest::addColumn<QPoint>("punkt");
-    QTest::addColumn<int>("numer");
-    QTest::addColumn<QRgb>("kolor");
-    QTest::addRow("top-left swatch") << int(BAK) << QPoint(3, 3) << 0 << kBAK;
-    QTest::addRow("bottom-right swatch") << int(PF0) << QPoint(120, 233) << 254 << qRgb(255, 203, 131);
-    QTest::addRow("PF1 row 12 col 5") << int(PF1) << QPoint(16 * 5 + 4, 15 * 12 + 4) << 202 << qRgb(153, 249, 39);
-    QTest::addRow("strip right of row 2 col 1") << int(PF2) << QPoint(16 + 14, 30 + 5) << 34 << qRgb(240, 240, 240);
-    QTest::addRow("frame of row 9 col 0") << int(PF3) << QPoint(0, 135) << 144 << kBAK;
-}
-
-void TestEdit::paleta()
-{
-    QFETCH(int, rejestr);
-    QFETCH(QPoint, punkt);
-    QFETCH(int, numer);
-    QFETCH(QRgb, kolor);
-    StanEdytora s = StanPoczatkowy();
-    s.zestaw.Znaki[0][8 * 9] = 0x55;  // object 9 shows PF0 in its top row
-    s.zestaw.Znaki[0][8 * 9 + 1] = 0xAA;  // and PF1 below
-    for (int p = 0; p < kKomorek; p += 3) {
-        s.Pixel[p] = {Bajt(p % 5), kKolory[p % 5]};
-        s.bufPixel[127 - p] = {Bajt(p % 5), kKolory[p % 5]};
-    }
-    const auto kodyPrzed = s.zestaw;
-    const auto pikselePrzed = s.Pixel;
-    const auto buforPrzed = s.bufPixel;
-    WybierzObiekt(s, 20);
-    WybierzKolor(s, rejestr);
-    WybierzZPalety(s, ObrazPalety(), punkt.x(), punkt.y());
-
-    QCOMPARE(int(s.WartoscKoloru[rejestr]), numer);
-    QCOMPARE(s.KolorEkranowy[rejestr], kolor);
-    QCOMPARE(s.kolorRysowania.kolor, kolor);
-    QCOMPARE(int(s.kolorRysowania.nr), rejestr);
-    for (int p = 0; p < kKomorek; ++p) {
-        QCOMPARE(s.Pixel[p].nr, pikselePrzed[p].nr);
-        QCOMPARE(s.Pixel[p].kolor, s.Pixel[p].nr == rejestr ? kolor : pikselePrzed[p].kolor);
-        QCOMPARE(s.bufPixel[p].kolor, s.bufPixel[p].nr == rejestr ? kolor : buforPrzed[p].kolor);
-    }
-    QVERIFY(s.zestaw.Znaki == kodyPrzed.Znaki && s.zestaw.Obiekty == kodyPrzed.Obiekty);
-    QCOMPARE(s.WybranyObiekt, 20);
-    QCOMPARE(s.ramki[20], qRgb(255, 255, 255));
-    // Every thumbnail is redrawn with the new colours.
-    QCOMPARE(s.miniatury.pixel(32 * 9, 0), s.KolorEkranowy[PF0]);
-    QCOMPARE(s.miniatury.pixel(32 * 9, 2), s.KolorEkranowy[PF1]);
-    QCOMPARE(s.miniatury.pixel(32 * 40, 20), s.KolorEkranowy[BAK]);
-    QCOMPARE(s.podglad.pixel(0, 0), s.Pixel[0].kolor);
-}
 
 void TestEdit::otwarcieObiektu5()
 {
@@ -404,31 +348,6 @@ void TestEdit::zamiana()
         QCOMPARE(s.znakOdwrocony[k], odwrocone[k]);
     QVERIFY(!s.TylkoWybrany);
     QCOMPARE(s.wybranaZamiana, L);
-}
-
-void TestEdit::wypelnienie_data()
-{
-    QTest::addColumn<int>("rejestr");
-    QTest::addColumn<QList<int>>("kodyPo");
-    QTest::addRow("BAK empties") << int(BAK) << QList<int>{5, 6, 69, 70};
-    QTest::addRow("PF3 inverts all four") << int(PF3) << QList<int>{133, 134, 197, 198};
-}
-
-void TestEdit::wypelnienie()
-{
-    QFETCH(int, rejestr);
-    QFETCH(QList<int>, kodyPo);
-    StanEdytora s = StanPoczatkowy();
-    s.KodyEdytowane = {133, 6, 197, 70};
-    s.Pixel[0] = {PF3, kPF3};
-    s.Pixel[64] = {PF3, kPF3};
-    s.TylkoWybrany = true;
-    WybierzKolor(s, rejestr);
-    Wypelnij(s);
-    QVERIFY(std::all_of(s.Pixel.begin(), s.Pixel.end(),
-                        [&](const Komorka &c) { return c.nr == rejestr && c.kolor == kKolory[rejestr]; }));
-    QCOMPARE(kody(s), kodyPo);
-    QVERIFY(s.TylkoWybrany);
 }
 
 void TestEdit::buforTamIZpowrotem_data()

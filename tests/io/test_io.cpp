@@ -69,7 +69,6 @@ private slots:
 
     void plikSwiezegoZestawu();
     void kody0i128();
-    void zapisIOdczytPrzywracajaWszystko();
     void zapisPytaIKonczy_data();
     void zapisPytaIKonczy();
     void nieudanyZapisZostawiaStaryPlik();
@@ -77,7 +76,6 @@ private slots:
     void rozmiary();
     void importPytanieJGP_data();
     void importPytanieJGP();
-    void naglowekPomijany();
     void wczytanieZestawu_data();
     void wczytanieZestawu();
     void nieudanyOdczytZostawiaZestaw();
@@ -156,29 +154,6 @@ void TestIo::kody0i128()
     QCOMPARE(bajt(b, 2304 + 255), 128);
     QCOMPARE(bajt(b, 2112 + 5), 255);
     QCOMPARE(bajt(b, 2368 + 5), 127);
-}
-
-void TestIo::zapisIOdczytPrzywracajaWszystko()
-{
-    DaneZestawu d;
-    for (int w = 0; w < 2; ++w)
-        for (int n = 0; n < 1024; ++n)
-            d.Znaki[w][n] = Bajt(n * 31 + w);
-    for (int k = 0; k < 4; ++k)
-        for (int i = 0; i < 64; ++i)
-            d.Obiekty[k][i] = Bajt(i * 5 + k * 77);
-    d.WartoscKoloru = {1, 2, 3, 4, 255};
-    d.KolorEkranowy = {qRgb(1, 2, 3), qRgb(4, 5, 6), qRgb(7, 8, 9), qRgb(10, 11, 12), qRgb(205, 62, 207)};
-    QByteArray b = ZakodujZestaw(d);
-    QCOMPARE(b.mid(2574), QByteArray::fromHex("CD3ECF" "0A0B0C"));  // PF3 before BAK
-    b.replace(2304, 256, QByteArray(256, '\0'));  // the inverse table plays no part
-    const auto odczyt = OdczytajZestaw(b);
-    QVERIFY(odczyt);
-    QVERIFY(odczyt->Znaki == d.Znaki);
-    QVERIFY(odczyt->Obiekty == d.Obiekty);
-    QCOMPARE(odczyt->WartoscKoloru, d.WartoscKoloru);
-    QCOMPARE(odczyt->KolorEkranowy, d.KolorEkranowy);
-    QCOMPARE(ZakodujZestaw(*odczyt), ZakodujZestaw(d));
 }
 
 void TestIo::zapisPytaIKonczy_data()
@@ -333,18 +308,6 @@ void TestIo::importPytanieJGP()
     QCOMPARE(m_stan.WybranyObiekt, 17);
     QCOMPARE(m_stan.ramki[17], qRgb(255, 0, 0));  // reopened
     QCOMPARE(int(m_stan.KodyEdytowane[0]), int(m_stan.zestaw.Obiekty[0][17]));
-}
-
-void TestIo::naglowekPomijany()
-{
-    const QByteArray ogon = znakiWzorzyste(2048);
-    const auto zNaglowkiem = OdczytajZnaki(QByteArray("\xFF\x01\x02\x03\x04\x05", 6) + ogon);
-    const auto bez = OdczytajZnaki(ogon);
-    QVERIFY(zNaglowkiem && bez);
-    QVERIFY(*zNaglowkiem == *bez);
-    QCOMPARE(ZakodujZnaki(*bez), ogon);
-    QVERIFY(!OdczytajZnaki(ogon + 'x'));
-    QVERIFY(!OdczytajZestaw(ogon));
 }
 
 void TestIo::wczytanieZestawu_data()
