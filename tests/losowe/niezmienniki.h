@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 namespace edytor::niezmienniki {
@@ -21,247 +20,98 @@ struct Naruszenie {
 };
 using Wynik = std::optional<Naruszenie>;
 
-inline QString kolorTekstem(QRgb kolor)
+inline Naruszenie naruszenie(const char *wlasnosc, const QString &opis)
 {
-    return QStringLiteral("#%1").arg(kolor, 8, 16, QLatin1Char('0'));
+    return {QString::fromLatin1(wlasnosc), opis};
 }
 
-/** The bit pair each register is stored as: PF0 01, PF1 10, PF2 11, BAK 00, PF3 11 (in an inverted
- * character). */
-inline constexpr std::array<int, kRejestrow> kParaRejestru{1, 2, 3, 0, 3};
+using Komorki = std::array<Komorka, kKomorek>;
 
-/** Registers of the pairs 00, 01, 10, 11 in a plain and in an inverted character. */
-inline constexpr std::array<std::array<int, 4>, 2> kRejestrPary{{{BAK, PF0, PF1, PF2}, {BAK, PF0, PF1, PF3}}};
-
-/** Register of pixel x (0 = leftmost) of a character row. */
-inline int rejestrPiksela(Bajt wiersz, int x, bool negatyw)
+/**
+ * The cells of object i as the set describes them: the register of each bit pair (00 BAK, 01 PF0,
+ * 10 PF1, 11 PF2, or PF3 when the code has bit 7) in that register's screen colour.
+ */
+inline Komorki komorkiObiektu(const StanEdytora &s, int i)
 {
-    return kRejestrPary[negatyw ? 1 : 0][(wiersz >> (6 - 2 * x)) & 3];
+    static constexpr Bajt kRejestr[2][4] = {{BAK, PF0, PF1, PF2}, {BAK, PF0, PF1, PF3}};
+    Komorki wynik;
+    for (int p = 0; p < kKomorek; ++p) {
+        const Bajt kod = s.zestaw.Obiekty[p / 32][i];
+        const Bajt wiersz = s.zestaw.Znaki[p / 32 % 2][8 * (kod & 0x7F) + p % 32 / 4];
+        const Bajt r = kRejestr[kod >> 7][(wiersz >> (6 - 2 * (p % 4))) & 3];
+        wynik[p] = {r, s.KolorEkranowy[r]};
+    }
+    return wynik;
 }
 
-/** Cell of character k (0 top-left, 1 bottom-left, 2 top-right, 3 bottom-right), row r, pixel x. */
-inline int komorka(int k, int r, int x)
-{
-    return 32 * k + 4 * r + x;
-}
-
-/** Where a cell shows in an object picture: grid column X (0..7) and row Y (0..15). */
-inline int kolumnaObrazka(int p)
-{
-    return p % 4 + 4 * (p / 32 / 2);
-}
-inline int wierszObrazka(int p)
-{
-    return p % 32 / 4 + 8 * (p / 32 % 2);
-}
-
-/** Row r of character k encoded from the cells' registers. */
-inline Bajt wierszZKomorek(const std::array<Komorka, kKomorek> &komorki, int k, int r)
-{
-    int b = 0;
-    for (int x = 0; x < 4; ++x)
-        b = (b << 2) | kParaRejestru[komorki[komorka(k, r, x)].nr];
-    return Bajt(b);
-}
-
-inline bool maPF3(const std::array<Komorka, kKomorek> &komorki, int k)
+inline bool maPF3(const Komorki &komorki, int k)
 {
     return std::any_of(komorki.begin() + 32 * k, komorki.begin() + 32 * (k + 1),
                        [](const Komorka &c) { return c.nr == PF3; });
 }
 
-/** The colour of the 4 x 2 block of object pixel (X, Y) in a 32-bit picture starting at column x0, if the
- * block is one colour. */
-inline std::optional<QRgb> kolorBloku(const QImage &obraz, int x0, int X, int Y)
+/** The colour of the 4 x 2 block of cell p in an object picture at column x0, if it is one colour. */
+inline std::optional<QRgb> kolorBloku(const QImage &obraz, int x0, int p)
 {
-    const auto *gora = reinterpret_cast<const QRgb *>(obraz.constScanLine(2 * Y)) + x0 + 4 * X;
-    const auto *dol = reinterpret_cast<const QRgb *>(obraz.constScanLine(2 * Y + 1)) + x0 + 4 * X;
-    const QRgb c = gora[0];
+    const int x = x0 + 4 * (p % 4 + 4 * (p / 64)), y = 2 * (p % 32 / 4 + 8 * (p / 32 % 2));
+    const auto *gora = reinterpret_cast<const QRgb *>(obraz.constScanLine(y)) + x;
+    const auto *dol = reinterpret_cast<const QRgb *>(obraz.constScanLine(y + 1)) + x;
     for (int dx = 0; dx < 4; ++dx)
-        if (gora[dx] != c || dol[dx] != c)
+        if (gora[dx] != gora[0] || dol[dx] != gora[0])
             return std::nullopt;
-    return c;
+    return gora[0];
 }
 
-/** Every cell of the grid and of the buffer, and the drawing register, hold a register 0..4. */
-inline Wynik rejestry(const StanEdytora &s)
+/** The object picture at column x0 shows the cells' colours. */
+inline Wynik obrazRowny(const char *co, const QImage &obraz, int x0, const Komorki &komorki)
 {
-    for (int p = 0; p < kKomorek; ++p) {
-        if (s.Pixel[p].nr >= kRejestrow)
-            return Naruszenie{QStringLiteral("register"),
-                              QStringLiteral("grid cell %1 holds register %2").arg(p).arg(s.Pixel[p].nr)};
-        if (s.bufPixel[p].nr >= kRejestrow)
-            return Naruszenie{
-                QStringLiteral("register"),
-                QStringLiteral("buffer cell %1 holds register %2").arg(p).arg(s.bufPixel[p].nr)};
-    }
-    if (s.kolorRysowania.nr >= kRejestrow)
-        return Naruszenie{QStringLiteral("register"),
-                          QStringLiteral("drawing register %1").arg(s.kolorRysowania.nr)};
-    if (!s.pf3Dostepny() && s.kolorRysowania.nr == PF3)
-        return Naruszenie{QStringLiteral("register"),
-                          QStringLiteral("PF3 draws while the mode does not offer it")};
-    return std::nullopt;
-}
-
-/** One object is selected; its frame alone is white (selected) or red (opened), every other one grey. */
-inline Wynik ramki(const StanEdytora &s)
-{
-    if (s.WybranyObiekt < 0 || s.WybranyObiekt >= kObiektow)
-        return Naruszenie{QStringLiteral("frames"),
-                          QStringLiteral("WybranyObiekt = %1").arg(s.WybranyObiekt)};
-    for (int i = 0; i < kObiektow; ++i) {
-        const QRgb r = s.ramki[i];
-        const bool dobra = i == s.WybranyObiekt ? r == kBialy || r == kCzerwony : r == kSzary;
-        if (!dobra)
-            return Naruszenie{QStringLiteral("frames"),
-                              QStringLiteral("frame %1 is %2 while object %3 is selected")
-                                  .arg(i)
-                                  .arg(kolorTekstem(r))
-                                  .arg(s.WybranyObiekt)};
-    }
-    return std::nullopt;
-}
-
-/** Each 4 x 2 block of the preview shows its cell's colour. */
-inline Wynik podglad(const StanEdytora &s)
-{
-    if (s.podglad.size() != QSize(32, 32) || s.podglad.format() != QImage::Format_RGB32)
-        return Naruszenie{QStringLiteral("preview"),
-                          QStringLiteral("the preview is not a 32 x 32 RGB32 picture")};
-    for (int p = 0; p < kKomorek; ++p) {
-        const auto c = kolorBloku(s.podglad, 0, kolumnaObrazka(p), wierszObrazka(p));
-        if (c != s.Pixel[p].kolor)
-            return Naruszenie{QStringLiteral("preview"),
-                              QStringLiteral("the block of cell %1 is %2, the cell %3")
-                                  .arg(p)
-                                  .arg(c ? kolorTekstem(*c) : QStringLiteral("not one colour"))
-                                  .arg(kolorTekstem(s.Pixel[p].kolor))};
-    }
-    return std::nullopt;
-}
-
-/** A character's label is marked inverted exactly when the character holds a PF3 cell. */
-inline Wynik oznaczeniaNegatywu(const StanEdytora &s)
-{
-    for (int k = 0; k < kPozycji; ++k)
-        if (s.znakOdwrocony[k] != maPF3(s.Pixel, k))
-            return Naruszenie{QStringLiteral("inverse label"),
-                              QStringLiteral("character %1: label %2, PF3 cell %3")
-                                  .arg(k)
-                                  .arg(s.znakOdwrocony[k])
-                                  .arg(maPF3(s.Pixel, k))};
-    return std::nullopt;
-}
-
-/** After painting, swapping, filling or taking the buffer: an edited code has bit 7 exactly when its
- * character holds PF3. */
-inline Wynik bitNegatywuKodow(const StanEdytora &s)
-{
-    for (int k = 0; k < kPozycji; ++k)
-        if (bool(s.KodyEdytowane[k] & 0x80) != maPF3(s.Pixel, k))
-            return Naruszenie{QStringLiteral("code bit 7"),
-                              QStringLiteral("character %1: code %2, PF3 cell %3")
-                                  .arg(k)
-                                  .arg(s.KodyEdytowane[k])
-                                  .arg(maPF3(s.Pixel, k))};
+    if (obraz.format() != QImage::Format_RGB32 || obraz.height() != 32 || obraz.width() < x0 + 32)
+        return naruszenie(co, QStringLiteral("not a 32-pixel-high RGB32 picture"));
+    for (int p = 0; p < kKomorek; ++p)
+        if (kolorBloku(obraz, x0, p) != komorki[p].kolor)
+            return naruszenie(co, QStringLiteral("the block of cell %1 at column %2").arg(p).arg(x0));
     return std::nullopt;
 }
 
 /**
- * After the selected object was opened without "Tylko wybrany": the grid encodes back to its
- * characters bit for bit, PF3 stands exactly where the code has bit 7 and the pair is 11, every
- * cell shows its register's screen colour, and the labels show the codes as stored.
+ * After every action: each cell of the grid and of the buffer holds a register 0..4, PF3 draws only
+ * while the mode offers it, the preview shows the grid and each label is marked inverted exactly
+ * when its character holds a PF3 cell.
  */
+inline Wynik zawsze(const StanEdytora &s)
+{
+    for (int p = 0; p < kKomorek; ++p)
+        if (s.Pixel[p].nr >= kRejestrow || s.bufPixel[p].nr >= kRejestrow)
+            return naruszenie("register", QStringLiteral("cell %1").arg(p));
+    if (s.kolorRysowania.nr >= kRejestrow || (!s.pf3Dostepny() && s.kolorRysowania.nr == PF3))
+        return naruszenie("register", QStringLiteral("drawing register %1").arg(s.kolorRysowania.nr));
+    for (int k = 0; k < kPozycji; ++k)
+        if (s.znakOdwrocony[k] != maPF3(s.Pixel, k))
+            return naruszenie("inverse label", QStringLiteral("character %1").arg(k));
+    return obrazRowny("preview", s.podglad, 0, s.Pixel);
+}
+
+/** After an opening without "Tylko wybrany": the grid decodes exactly to the set, the labels show codes. */
 inline Wynik siatkaRownaZestawowi(const StanEdytora &s)
 {
-    const int i = s.WybranyObiekt;
-    for (int k = 0; k < kPozycji; ++k) {
-        const Bajt kod = s.zestaw.Obiekty[k][i];
-        if (s.KodyEdytowane[k] != kod)
-            return Naruszenie{QStringLiteral("opened grid"),
-                              QStringLiteral("label %1 shows code %2, object %3 has %4")
-                                  .arg(k)
-                                  .arg(s.KodyEdytowane[k])
-                                  .arg(i)
-                                  .arg(kod)};
-        for (int r = 0; r < 8; ++r) {
-            const Bajt znak = s.zestaw.Znaki[k % 2][8 * (kod & 0x7F) + r];
-            const Bajt zKomorek = wierszZKomorek(s.Pixel, k, r);
-            if (zKomorek != znak)
-                return Naruszenie{
-                    QStringLiteral("opened grid"),
-                    QStringLiteral("object %1 character %2 row %3: cells give %4, the set holds %5")
-                        .arg(i)
-                        .arg(k)
-                        .arg(r)
-                        .arg(zKomorek)
-                        .arg(znak)};
-            for (int x = 0; x < 4; ++x) {
-                const Komorka &c = s.Pixel[komorka(k, r, x)];
-                const bool para11 = ((znak >> (6 - 2 * x)) & 3) == 3;
-                if ((c.nr == PF3) != (para11 && (kod & 0x80)))
-                    return Naruszenie{
-                        QStringLiteral("opened grid"),
-                        QStringLiteral("object %1 character %2 row %3 pixel %4: register %5 for code %6")
-                            .arg(i)
-                            .arg(k)
-                            .arg(r)
-                            .arg(x)
-                            .arg(c.nr)
-                            .arg(kod)};
-                if (c.kolor != s.KolorEkranowy[c.nr])
-                    return Naruszenie{QStringLiteral("opened grid"),
-                                      QStringLiteral("cell %1 shows %2, its register %3 is %4")
-                                          .arg(komorka(k, r, x))
-                                          .arg(kolorTekstem(c.kolor))
-                                          .arg(c.nr)
-                                          .arg(kolorTekstem(s.KolorEkranowy[c.nr]))};
-            }
-        }
-    }
+    const Komorki oczekiwane = komorkiObiektu(s, s.WybranyObiekt);
+    for (int p = 0; p < kKomorek; ++p)
+        if (s.Pixel[p] != oczekiwane[p])
+            return naruszenie("opened grid",
+                              QStringLiteral("cell %1 is register %2").arg(p).arg(s.Pixel[p].nr));
+    for (int k = 0; k < kPozycji; ++k)
+        if (s.KodyEdytowane[k] != s.zestaw.Obiekty[k][s.WybranyObiekt])
+            return naruszenie("opened grid", QStringLiteral("label %1").arg(k));
     return std::nullopt;
 }
 
 /** After a refresh: every thumbnail shows its object as the set describes it, in the screen colours. */
 inline Wynik miniaturyRowneZestawowi(const StanEdytora &s)
 {
-    if (s.miniatury.size() != QSize(32 * kObiektow, 32) || s.miniatury.format() != QImage::Format_RGB32)
-        return Naruszenie{QStringLiteral("thumbnails"),
-                          QStringLiteral("the thumbnails are not a 2048 x 32 RGB32 picture")};
-    for (int i = 0; i < kObiektow; ++i)
-        for (int k = 0; k < kPozycji; ++k) {
-            const Bajt kod = s.zestaw.Obiekty[k][i];
-            for (int r = 0; r < 8; ++r)
-                for (int x = 0; x < 4; ++x) {
-                    const int p = komorka(k, r, x);
-                    const int rejestr =
-                        rejestrPiksela(s.zestaw.Znaki[k % 2][8 * (kod & 0x7F) + r], x, kod & 0x80);
-                    const auto c = kolorBloku(s.miniatury, 32 * i, kolumnaObrazka(p), wierszObrazka(p));
-                    if (c != s.KolorEkranowy[rejestr])
-                        return Naruszenie{
-                            QStringLiteral("thumbnails"),
-                            QStringLiteral(
-                                "object %1 character %2 row %3 pixel %4 shows %5, register %6 is %7")
-                                .arg(i)
-                                .arg(k)
-                                .arg(r)
-                                .arg(x)
-                                .arg(c ? kolorTekstem(*c) : QStringLiteral("not one colour"))
-                                .arg(rejestr)
-                                .arg(kolorTekstem(s.KolorEkranowy[rejestr]))};
-                }
-        }
-    return std::nullopt;
-}
-
-/** The properties that hold after every action, in order. */
-inline Wynik zawsze(const StanEdytora &s)
-{
-    for (Wynik (*sprawdz)(const StanEdytora &) : {rejestry, ramki, podglad, oznaczeniaNegatywu})
-        if (Wynik w = sprawdz(s))
-            return w;
-    return std::nullopt;
+    Wynik w;
+    for (int i = 0; i < kObiektow && !w; ++i)
+        w = obrazRowny("thumbnails", s.miniatury, 32 * i, komorkiObiektu(s, i));
+    return w;
 }
 
 } // namespace edytor::niezmienniki
