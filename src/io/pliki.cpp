@@ -27,12 +27,14 @@ const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
 /** Asks for a file; afterwards the working directory is the chosen file's folder. */
 std::optional<QString> wybierzPlik(Dialogi &dialogi, const Dialogi::PytanieOPlik &pytanie)
 {
-    std::optional<QString> sciezka = dialogi.wybierzPlik(pytanie);
-    if (sciezka && !sciezka->isEmpty())
-        QDir::setCurrent(QFileInfo(*sciezka).absolutePath());
-    else
-        sciezka.reset();
-    return sciezka;
+    const std::optional<QString> wybrana = dialogi.wybierzPlik(pytanie);
+    if (!wybrana || wybrana->isEmpty())
+        return std::nullopt;
+    // The path is made absolute before the working directory moves, so that it still names the
+    // file that was chosen.
+    const QFileInfo plik(*wybrana);
+    QDir::setCurrent(plik.absolutePath());
+    return plik.absoluteFilePath();
 }
 
 bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
@@ -121,8 +123,10 @@ void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
     QFile plik(*sciezka);
     const QFileInfo info(*sciezka);
     if (!info.isFile() || !plik.open(QIODevice::ReadOnly)) {
-        bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka,
-                  info.exists() && !info.isFile() ? QStringLiteral("To nie jest plik.") : plik.errorString());
+        const QString powod = !info.exists() ? QStringLiteral("Plik nie istnieje.")
+            : !info.isFile()                 ? QStringLiteral("To nie jest plik.")
+                                             : plik.errorString();
+        bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka, powod);
         return;
     }
     const qint64 rozmiar = plik.size();

@@ -35,20 +35,7 @@ inline constexpr QRgb kBialy = qRgb(255, 255, 255);
 inline constexpr QRgb kCzerwony = qRgb(255, 0, 0);
 inline constexpr QRgb kCzarny = qRgb(0, 0, 0);
 
-/** Where cell p of the grid (or of the copy buffer) lies: character, row and pixel within it. */
-struct MiejsceKomorki {
-    int znak;    // position k = p div 32
-    int wiersz;  // row r = (p mod 32) div 4
-    int piksel;  // pixel x = p mod 4
-    int kolumnaSiatki() const { return piksel + 4 * (znak / 2); }
-    int wierszSiatki() const { return wiersz + 8 * (znak % 2); }
-};
-
-constexpr MiejsceKomorki miejsceKomorki(int p)
-{
-    return {p / kKomorekZnaku, (p % kKomorekZnaku) / 4, p % 4};
-}
-
+/** Cell p of the grid (or of the copy buffer) is pixel x of row r of character k: p = 32k + 4r + x. */
 constexpr int numerKomorki(int znak, int wiersz, int piksel)
 {
     return kKomorekZnaku * znak + 4 * wiersz + piksel;

@@ -48,7 +48,9 @@ QGroupBox *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, co
 
 QLabel *etykieta(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
 {
-    return element<QLabel>(rodzic, nazwa, miejsce, tekst);
+    auto *l = element<QLabel>(rodzic, nazwa, miejsce, tekst);
+    l->setTextFormat(Qt::PlainText);  // a file name such as "<b>A</b>.ORB" shows as it is
+    return l;
 }
 
 void ustawTlo(QWidget *w, QRgb kolor)
@@ -239,7 +241,7 @@ void Edytor::zbudujOpcje()
     auto *ramkaCzysc = ramka(this, QStringLiteral("ramkaCzysc"), twipy(8160, 2760, 1935, 1335), QStringLiteral("Opcje"));
     wykonuj(przycisk<QPushButton>(ramkaCzysc, QStringLiteral("Czysc"), twipy(120, 240, 1695, 255), QStringLiteral("Wypełnij")),
             &QPushButton::clicked, Wypelnij);
-    m_cmbZamiana = new QComboBox(ramkaCzysc);
+    m_cmbZamiana = new ListaWyboru(ramkaCzysc);
     m_cmbZamiana->setObjectName(QStringLiteral("cmbZamiana"));
     m_cmbZamiana->setGeometry(twipy(120, 600, 1695, 315));
     m_cmbZamiana->addItems({QStringLiteral("Kolor<>PF0"), QStringLiteral("Kolor<>PF1"), QStringLiteral("Kolor<>PF2"),

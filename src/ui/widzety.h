@@ -2,8 +2,10 @@
 
 #include "model/stale.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -109,6 +111,16 @@ public:
 
 protected:
     bool hitButton(const QPoint &punkt) const override { return rect().contains(punkt); }
+};
+
+/** A drop-down list that only a deliberate choice changes: the mouse wheel passing over it does not. */
+class ListaWyboru : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void wheelEvent(QWheelEvent *e) override { e->ignore(); }
 };
 
 /** The mouse button as the editor numbers it: 1 left, 2 right, 4 middle, 0 any other. */

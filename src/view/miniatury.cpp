@@ -46,9 +46,4 @@ void OdswiezObiekty(StanEdytora &stan)
     WybierzObiekt(stan, s);
 }
 
-QImage miniatura(const StanEdytora &stan, int i)
-{
-    return stan.miniatury.copy(kBokObrazka * i, 0, kBokObrazka, kBokObrazka);
-}
-
 } // namespace edytor

@@ -16,7 +16,4 @@ void RysujObiekt(StanEdytora &stan, int i);
 /** Redraws all 64 thumbnails from the set and leaves the same object selected. */
 void OdswiezObiekty(StanEdytora &stan);
 
-/** The 32 x 32 picture of thumbnail i as it was last drawn. */
-QImage miniatura(const StanEdytora &stan, int i);
-
 } // namespace edytor

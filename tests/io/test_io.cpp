@@ -175,7 +175,7 @@ void TestIo::zapisPytaIKonczy()
     const QString cel = sciezka(QStringLiteral("pod/bez rozszerzenia"));
     if (istnieje)
         zapisz(cel, "stary");
-    m_dialogi.pliki << cel;
+    m_dialogi.pliki << QStringLiteral("pod/bez rozszerzenia");  // relative to the folder the dialog opened in
     if (istnieje)
         m_dialogi.odpowiedzi << (anuluj ? Odp::Anuluj : Odp::Ok);
     Zapisz(m_stan, m_dialogi);

@@ -55,22 +55,20 @@ void TestModel::startowyStan()
 void TestModel::miejsceKomorki_data()
 {
     QTest::addColumn<int>("p");
-    QTest::addColumn<QList<int>>("oczekiwane");  // character, row, pixel, grid column, grid row
-    QTest::addRow("0") << 0 << QList<int>{0, 0, 0, 0, 0};
-    QTest::addRow("31") << 31 << QList<int>{0, 7, 3, 3, 7};
-    QTest::addRow("32: below character 0") << 32 << QList<int>{1, 0, 0, 0, 8};
-    QTest::addRow("64: right of character 0") << 64 << QList<int>{2, 0, 0, 4, 0};
-    QTest::addRow("70") << 70 << QList<int>{2, 1, 2, 6, 1};
-    QTest::addRow("127") << 127 << QList<int>{3, 7, 3, 7, 15};
+    QTest::addColumn<QList<int>>("znakWierszPiksel");
+    QTest::addRow("0") << 0 << QList<int>{0, 0, 0};
+    QTest::addRow("31") << 31 << QList<int>{0, 7, 3};
+    QTest::addRow("32: top-left of the bottom-left character") << 32 << QList<int>{1, 0, 0};
+    QTest::addRow("64: top-left of the top-right character") << 64 << QList<int>{2, 0, 0};
+    QTest::addRow("70") << 70 << QList<int>{2, 1, 2};
+    QTest::addRow("127") << 127 << QList<int>{3, 7, 3};
 }
 
 void TestModel::miejsceKomorki()
 {
     QFETCH(int, p);
-    QFETCH(QList<int>, oczekiwane);
-    const MiejsceKomorki m = edytor::miejsceKomorki(p);
-    QCOMPARE((QList<int>{m.znak, m.wiersz, m.piksel, m.kolumnaSiatki(), m.wierszSiatki()}), oczekiwane);
-    QCOMPARE(numerKomorki(m.znak, m.wiersz, m.piksel), p);
+    QFETCH(QList<int>, znakWierszPiksel);
+    QCOMPARE(numerKomorki(znakWierszPiksel[0], znakWierszPiksel[1], znakWierszPiksel[2]), p);
 }
 
 void TestModel::adresZnaku_data()

@@ -202,8 +202,8 @@ void TestView::ustalNegatyw()
         QCOMPARE(s.znakOdwrocony[k], odwrocone[k]);
     }
     for (const int p : komorkiPF3) {  // the preview is redrawn on the way
-        const MiejsceKomorki m = miejsceKomorki(p);
-        QVERIFY(blok(s.podglad, 0, m.kolumnaSiatki(), m.wierszSiatki(), kPF3));
+        // Grid column and row of cell p: characters 0 and 1 on the left, 0 and 2 on top.
+        QVERIFY(blok(s.podglad, 0, p % 4 + 4 * (p / 64), (p % 32) / 4 + 8 * ((p / 32) % 2), kPF3));
     }
 }
 
