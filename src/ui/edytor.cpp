@@ -43,7 +43,7 @@ Widzet *element(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, con
 
 QGroupBox *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tytul)
 {
-    return element<QGroupBox>(rodzic, nazwa, miejsce, tytul);
+    return element<Ramka>(rodzic, nazwa, miejsce, tytul);
 }
 
 QLabel *etykieta(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)

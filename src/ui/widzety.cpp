@@ -114,6 +114,19 @@ void Obrazek::mouseDoubleClickEvent(QMouseEvent *e)
         emit dwuklik();
 }
 
+void Ramka::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QFontMetrics miara = fontMetrics();
+    const QRect r = rect().adjusted(0, miara.height() / 2, 0, 0);
+    obrys(p, r.adjusted(0, 0, -1, -1), palette().color(QPalette::Mid));
+    obrys(p, r.adjusted(1, 1, 0, 0), palette().color(QPalette::Light));
+    const QRect napis(8, 0, miara.horizontalAdvance(title()) + 4, miara.height());
+    p.fillRect(napis, palette().window());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(napis, Qt::AlignCenter, title());
+}
+
 SiatkaKomorek::SiatkaKomorek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce,
                              const Uklad &uklad)
     : PoleKoloru(rodzic, nazwa, miejsce, kSzary), m_uklad(uklad)

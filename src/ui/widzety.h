@@ -3,6 +3,7 @@
 #include "model/stale.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QWheelEvent>
@@ -111,6 +112,19 @@ public:
 
 protected:
     bool hitButton(const QPoint &punkt) const override { return rect().contains(punkt); }
+};
+
+/**
+ * A frame with a caption, like a group box but drawn directly: an etched outline and the caption
+ * over its top edge. The style's group box costs as much to paint as the rest of the window.
+ */
+class Ramka : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
 };
 
 /** A drop-down list that only a deliberate choice changes: the mouse wheel passing over it does not. */
