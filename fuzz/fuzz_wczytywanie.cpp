@@ -168,26 +168,28 @@ void sprawdzWczytanie(const QByteArray &bajty)
     wymagaj(s.kolorRysowania.kolor == przed.kolorRysowania.kolor,
             "the drawing register keeps its colour copy");
 
-    const auto &o = s.zestaw.Obiekty;
-    wymagaj((s.TrybZawartosci == Tryb::Vendra) == (int(o[2][0]) == int(o[0][0]) + 64),
-            "the mode follows the table");
+    // The mode is decided on the table as loaded (for a set file, the file's own), before the
+    // switch it may cause re-lays the set out: a file whose object 0 is 90, 90, 154, 154 chooses
+    // "Vendra", and the switch then gives object 0 the codes 0, 0, 192, 64.
+    const auto *wejscie = reinterpret_cast<const Bajt *>(bajty.constData());
+    const Tryb poPytaniu = pyta && tak ? Tryb::JGP : tryb;
+    const Tryb oczekiwanyTryb = rodzaj != RodzajPliku::Zestaw ? poPytaniu
+        : int(wejscie[2048 + 128]) == int(wejscie[2048]) + 64 ? Tryb::Vendra
+                                                              : Tryb::JGP;
+    wymagaj(s.TrybZawartosci == oczekiwanyTryb, "the mode follows the loaded table");
     if (rodzaj == RodzajPliku::Zestaw) {
         const QByteArray zapis =
             ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy});
         wymagaj(zapis.mid(2560) == bajty.mid(2560), "the colours are the file's");
-        const auto &plik = reinterpret_cast<const Bajt *>(bajty.constData());
-        if (s.TrybZawartosci == (int(plik[2048 + 128]) == int(plik[2048]) + 64 ? Tryb::Vendra : Tryb::JGP) &&
-            s.TrybZawartosci == przed.TrybZawartosci)
+        if (s.TrybZawartosci == przed.TrybZawartosci)
             wymagaj(zapis.left(2304) == bajty.left(2304),
                     "a set loaded without a change of mode saves as it was read");
     } else {
         wymagaj(ZakodujZnaki(s.zestaw.Znaki) == bajty.right(kRozmiarZnakow),
                 "an import takes the characters as they are");
-        wymagaj(s.TrybZawartosci == (pyta && tak ? Tryb::JGP : tryb),
-                "an import switches to \"JGP\" only on Yes");
         for (int i = 0; i < kObiektow; ++i)
             for (int k = 0; k < kPozycji; ++k)
-                wymagaj(o[k][i] == kodUkladu(s.TrybZawartosci, k, i),
+                wymagaj(s.zestaw.Obiekty[k][i] == kodUkladu(s.TrybZawartosci, k, i),
                         "an import lays the objects out by the mode");
         wymagaj(s.WartoscKoloru == przed.WartoscKoloru && s.KolorEkranowy == przed.KolorEkranowy,
                 "an import keeps the colours");

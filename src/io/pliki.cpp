@@ -150,13 +150,15 @@ void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
                                                        : QStringLiteral("Plik zmienił rozmiar podczas odczytu."));
         return;
     }
-    if (const auto zestaw = OdczytajZestaw(bajty)) {
-        stan.zestaw.Znaki = zestaw->Znaki;
-        stan.zestaw.Obiekty = zestaw->Obiekty;
-        stan.WartoscKoloru = zestaw->WartoscKoloru;
-        stan.KolorEkranowy = zestaw->KolorEkranowy;
-    } else if (const auto znaki = OdczytajZnaki(bajty)) {
-        stan.zestaw.Znaki = *znaki;
+    // The bytes have the measured size, so the decoder of that kind always has a result.
+    if (rodzaj == RodzajPliku::Zestaw) {
+        const DaneZestawu zestaw = OdczytajZestaw(bajty).value();
+        stan.zestaw.Znaki = zestaw.Znaki;
+        stan.zestaw.Obiekty = zestaw.Obiekty;
+        stan.WartoscKoloru = zestaw.WartoscKoloru;
+        stan.KolorEkranowy = zestaw.KolorEkranowy;
+    } else {
+        stan.zestaw.Znaki = OdczytajZnaki(bajty).value();
         UstawUklad(stan.zestaw, stan.TrybZawartosci);
     }
     stan.NazwaZestawu = info.fileName();
