@@ -3,7 +3,11 @@
 #             the core tests again under AddressSanitizer and UBSan, and a short fuzzing run
 # make bench  builds and runs the benchmarks, each figure printed beside its budget
 BUILD := build
-FUZZ_SEKUNDY ?= 20
+# The fuzzing run in make test is repeatable: a fixed seed and a fixed number of inputs
+# (about 20 s here), capped in time; FUZZ_ZIARNO=0 lets libFuzzer pick a seed.
+FUZZ_ZIARNO ?= 1
+FUZZ_PROBY ?= 12000
+FUZZ_SEKUNDY ?= 60
 
 .PHONY: deps configure build run test test-main test-asan test-fuzz bench package clean
 
@@ -32,7 +36,8 @@ test-asan: deps
 test-fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	./build-fuzz/fuzz/fuzz_wczytywanie -max_total_time=$(FUZZ_SEKUNDY) -print_final_stats=1 build-fuzz/korpus fuzz/korpus
+	./build-fuzz/fuzz/fuzz_wczytywanie -seed=$(FUZZ_ZIARNO) -runs=$(FUZZ_PROBY) -max_total_time=$(FUZZ_SEKUNDY) \
+		-print_final_stats=1 build-fuzz/korpus fuzz/korpus
 
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DEDYTOR_BENCH=ON
