@@ -9,20 +9,17 @@
 #include "view/paleta.h"
 #include "view/podglad.h"
 
+#include "../wspolne/pomocnicze.h"
+
 #include <QTest>
 
 #include <functional>
 
 using namespace edytor;
+using namespace edytor::testy;
 
 namespace {
 
-constexpr QRgb kPF0 = qRgb(255, 152, 44);
-constexpr QRgb kPF1 = qRgb(39, 249, 39);
-constexpr QRgb kPF2 = qRgb(28, 113, 198);
-constexpr QRgb kBAK = qRgb(0, 0, 0);
-constexpr QRgb kPF3 = qRgb(205, 62, 207);
-constexpr QRgb kKolory[5] = {kPF0, kPF1, kPF2, kBAK, kPF3};
 
 /** The registers of the cells of one row of character k, left to right. */
 QList<int> wiersz(const std::array<Komorka, kKomorek> &komorki, int k, int r)

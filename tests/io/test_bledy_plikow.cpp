@@ -13,24 +13,16 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "../wspolne/pomocnicze.h"
+
 #include <QTest>
 
 using namespace edytor;
+using namespace edytor::testy;
 using Odp = Dialogi::Odpowiedz;
 
 namespace {
 
-QByteArray czytaj(const QString &sciezka)
-{
-    QFile f(sciezka);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool zapisz(const QString &sciezka, const QByteArray &bajty)
-{
-    QFile f(sciezka);
-    return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
-}
 
 QByteArray wzor(qsizetype rozmiar)
 {

@@ -3,6 +3,7 @@
 #include "io/pliki.h"
 #include "edit/kolory.h"
 #include "view/miniatury.h"
+#include "../wspolne/pomocnicze.h"
 #include "../wspolne/skryptowedialogi.h"
 
 #include <QDir>
@@ -14,22 +15,11 @@
 #include <sys/resource.h>
 
 using namespace edytor;
+using namespace edytor::testy;
 using Odp = Dialogi::Odpowiedz;
 
 namespace {
 
-QByteArray czytaj(const QString &sciezka)
-{
-    QFile f(sciezka);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void zapisz(const QString &sciezka, const QByteArray &bajty)
-{
-    QFile f(sciezka);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bajty), bajty.size());
-}
 
 int bajt(const QByteArray &b, qsizetype i)
 {
@@ -174,7 +164,7 @@ void TestIo::zapisPytaIKonczy()
     QDir(m_katalog->path()).mkdir(QStringLiteral("pod"));
     const QString cel = sciezka(QStringLiteral("pod/bez rozszerzenia"));
     if (istnieje)
-        zapisz(cel, "stary");
+        QVERIFY(zapisz(cel, "stary"));
     m_dialogi.pliki << QStringLiteral("pod/bez rozszerzenia");  // relative to the folder the dialog opened in
     if (istnieje)
         m_dialogi.odpowiedzi << (anuluj ? Odp::Anuluj : Odp::Ok);
@@ -201,7 +191,7 @@ void TestIo::nieudanyZapisZostawiaStaryPlik()
 {
     // Writing more than the file size limit fails for every user, root included.
     const QString cel = sciezka(QStringLiteral("ZESTAW.ORB"));
-    zapisz(cel, "poprzednia zawartosc");
+    QVERIFY(zapisz(cel, "poprzednia zawartosc"));
     rlimit stary{};
     getrlimit(RLIMIT_FSIZE, &stary);
     const auto poprzedniSygnal = std::signal(SIGXFSZ, SIG_IGN);
@@ -245,7 +235,7 @@ void TestIo::rozmiary()
     QFETCH(bool, przyjety);
     QCOMPARE(rodzajPliku(rozmiar) != RodzajPliku::Niepoprawny, przyjety);
     const QString plik = sciezka(QStringLiteral("X.ORB"));
-    zapisz(plik, znakiWzorzyste(rozmiar));
+    QVERIFY(zapisz(plik, znakiWzorzyste(rozmiar)));
     m_stan.TylkoWybrany = true;
     const auto znakiPrzed = m_stan.zestaw.Znaki;
     m_dialogi.pliki << plik;
@@ -285,7 +275,7 @@ void TestIo::importPytanieJGP()
     m_stan.TrybZawartosci = static_cast<Tryb>(trybPrzed);
     m_stan.WartoscKoloru[PF0] = 77;
     const QByteArray znaki = znakiWzorzyste(2048);
-    zapisz(sciezka(QStringLiteral("FONT.FN2")), znaki);
+    QVERIFY(zapisz(sciezka(QStringLiteral("FONT.FN2")), znaki));
     m_dialogi.pliki << sciezka(QStringLiteral("FONT.FN2"));
     if (odpowiedz >= 0)
         m_dialogi.odpowiedzi << static_cast<Odp>(odpowiedz);
@@ -333,7 +323,7 @@ void TestIo::wczytanieZestawu()
             return {i, i, i + 64, i + 64};
         return {2 * i, 2 * i, 2 * i + 1, 2 * i + 1};
     });
-    zapisz(sciezka(QStringLiteral("a.orb")), plik);
+    QVERIFY(zapisz(sciezka(QStringLiteral("a.orb")), plik));
     m_stan.TrybZawartosci = static_cast<Tryb>(trybPrzed);
     m_stan.Pixel[5] = {PF0, qRgb(255, 152, 44)};
     m_stan.bufPixel[9] = {PF3, qRgb(205, 62, 207)};

@@ -2,17 +2,15 @@
 #include "view/paleta.h"
 #include "view/podglad.h"
 
+#include "../wspolne/pomocnicze.h"
+
 #include <QTest>
 
 using namespace edytor;
+using namespace edytor::testy;
 
 namespace {
 
-constexpr QRgb kPF0 = qRgb(255, 152, 44);
-constexpr QRgb kPF1 = qRgb(39, 249, 39);
-constexpr QRgb kPF2 = qRgb(28, 113, 198);
-constexpr QRgb kBAK = qRgb(0, 0, 0);
-constexpr QRgb kPF3 = qRgb(205, 62, 207);
 
 /** Checks that the 4 x 2 block of object pixel (X, Y) of a 32 x 32 picture at column x0 is one colour. */
 bool blok(const QImage &obraz, int x0, int X, int Y, QRgb kolor)
