@@ -1,0 +1,54 @@
+#!/bin/bash
+# The real editor on a private X server, used as a user would through xdotool: open object 17,
+# paint with PF0 and PF1, store, save and compare the bytes, change the set and load it back,
+# export and check the files. $1: the editor's executable. Places are the window's layout.
+set -euo pipefail
+program=$(realpath "$1")
+dane=$(realpath "$(dirname "$0")/../dane")
+tmp=$(mktemp -d)
+trap 'kill $edytor $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+cd "$tmp"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>ekran 2>/dev/null & xvfb=$!
+for _ in $(seq 100); do [ -s ekran ] && break; sleep 0.1; done
+export DISPLAY=":$(cat ekran)" HOME="$tmp" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE XDG_CONFIG_HOME XDG_DATA_HOME
+"$program" 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
+okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Edytor obiektów')
+
+klik() { xdotool mousemove --sync --window "$okno" "$1" "$2" click --repeat "${3:-1}" --delay 60 1; }
+# Waits for the window of that title, types the text into it, presses Return, waits until it is gone.
+odpowiedz() {
+    local w
+    w=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    timeout 5 xdotool windowfocus --sync "$w"
+    [ -z "${2:-}" ] || xdotool type --delay 8 "$2"
+    xdotool key Return
+    for _ in $(seq 200); do xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0; sleep 0.05; done
+    echo "\"$1\" still open" >&2; return 1
+}
+zapisz() { klik 688 312; odpowiedz "Zachowaj jako" "$tmp/$1"; odpowiedz Informacja; }
+
+klik 100 436 2                      # ZZ(17): codes 17, 17, 81, 81
+klik 568 36; klik 288 32            # PF0 into cell 0: row 0 of character 17 is 01 00 00 00
+klik 568 68; klik 320 48            # PF1 into cell 5: row 1 is 00 10 00 00
+klik 400 312                        # "Zapamiętaj edytowany obiekt"
+zapisz a.ORB
+cp "$dane/poczatek.ORB" oczekiwany.ORB
+printf '\x40\x20' | dd of=oczekiwany.ORB bs=1 seek=136 conv=notrunc status=none
+cmp a.ORB oczekiwany.ORB
+
+klik 288 32; klik 400 312           # the set changes, then the file comes back
+klik 584 312; odpowiedz "Otwórz" "$tmp/a.ORB"
+zapisz b.ORB
+cmp a.ORB b.ORB
+
+klik 784 312; odpowiedz "Zachowaj jako" "$tmp/D"; odpowiedz Informacja
+cmp D.FN2 <(head -c 2048 a.ORB)
+cmp D.KODY <(tail -c +2049 a.ORB | head -c 512)
+cmp D.KOLORY <(tail -c +2561 a.ORB | head -c 5)
+grep -q "^Edytor obiektów" D
+[ "$(identify -format '%wx%h' D.TILES.BMP)" = 4096x32 ]
+# Object 17 starts at column 544: cell 0 in PF0's colour, cell 5 (x + 4, y + 2) in PF1's.
+[ "$(convert D.TILES.BMP -crop 8x4+544+0 +repage -format '%[hex:p{0,0}] %[hex:p{4,2}]' info:)" = "FF982C 27F927" ]
+echo "e2e: OK"

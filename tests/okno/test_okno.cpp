@@ -1,0 +1,122 @@
+// The window on Qt's offscreen platform: every named widget's place, caption and state against
+// the expected layout, then real mouse events through the window, and the picture and the set
+// file they leave.
+
+#include "../wspolne.h"
+#include "ui/edytor.h"
+#include "ui/widzety.h"
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTemporaryDir>
+
+using namespace edytor;
+
+namespace {
+
+/** A line per named widget: name, place in its parent, caption, and whether it is off. */
+QByteArray opis(const QWidget &okno)
+{
+    QString tekst;
+    for (const QWidget *w : okno.findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        QString napis;
+        if (auto *l = qobject_cast<const QLabel *>(w))
+            napis = l->text();
+        else if (auto *b = qobject_cast<const QAbstractButton *>(w))
+            napis = b->text() + (b->isChecked() ? QStringLiteral(" [x]") : QString());
+        else if (auto *g = qobject_cast<const QGroupBox *>(w))
+            napis = g->title();
+        else if (auto *c = qobject_cast<const QComboBox *>(w))
+            napis = c->currentText();
+        const QRect r = w->geometry();
+        tekst += QStringLiteral("%1 %2,%3 %4x%5 \"%6\"%7\n").arg(w->objectName()).arg(r.x()).arg(r.y())
+                     .arg(r.width()).arg(r.height()).arg(napis, w->isEnabled() ? QString() : QStringLiteral(" off"));
+    }
+    return tekst.toUtf8();
+}
+
+QByteArray png(const QImage &obraz)
+{
+    QByteArray bajty;
+    QBuffer bufor(&bajty);
+    bufor.open(QIODevice::WriteOnly);
+    obraz.save(&bufor, "PNG");
+    return bajty;
+}
+
+} // namespace
+
+class TestOkno : public QObject {
+    Q_OBJECT
+private slots:
+    void okno();
+};
+
+void TestOkno::okno()
+{
+    QTemporaryDir katalog;
+    QVERIFY(QDir::setCurrent(katalog.path()));
+    Edytor e;
+    testy::SkryptoweDialogi d;
+    e.ustawDialogi(&d);
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno.txt")));
+
+    const auto w = [&e](const char *nazwa) { return e.findChild<QWidget *>(QString::fromLatin1(nazwa)); };
+    const auto klik = [&](const char *nazwa) { QTest::mouseClick(w(nazwa), Qt::LeftButton); };
+    const auto dwuklik = [&](const char *nazwa) {  // as the window system has it: a click, then the double click
+        klik(nazwa);
+        QTest::mouseDClick(w(nazwa), Qt::LeftButton);
+    };
+    const auto komorka = [&](const char *znak, int j, Qt::MouseButton przycisk) {
+        auto *siatka = static_cast<SiatkaKomorek *>(w(znak));
+        QTest::mousePress(siatka, przycisk, {}, siatka->prostokatKomorki(j).center());
+    };
+    dwuklik("ZZ(17)");
+    klik("Kolor(0)");
+    komorka("Znak(0)", 0, Qt::LeftButton);
+    komorka("Znak(0)", 5, Qt::LeftButton);
+    klik("Kolor(4)");
+    komorka("Znak(2)", 31, Qt::LeftButton);
+    komorka("Znak(3)", 9, Qt::LeftButton);
+    komorka("Znak(3)", 10, Qt::RightButton);
+    komorka("Znak(1)", 3, Qt::MiddleButton);
+    klik("Kolor(1)");
+    QTest::mousePress(w("PaletaAtari"), Qt::RightButton, {}, QPoint(60, 100));
+    komorka("Znak(1)", 7, Qt::LeftButton);
+    klik("DoZapisania");
+    klik("cmdDoBuf");
+    dwuklik("ZZ(40)");
+    klik("cmdZBuf");
+    emit static_cast<QComboBox *>(w("cmbZamiana"))->activated(2);
+    klik("chkWybrany");
+    klik("optTryb(1)");
+    klik("Kolor(2)");
+    klik("Czysc");
+    klik("DoZapisania");
+    QTest::mouseClick(w("ZZ(2)"), Qt::LeftButton);
+    d.pliki = {QStringLiteral("a.ORB")};
+    klik("cmdSave");
+    QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("a.ORB")), QStringLiteral("okno.ORB")));
+    QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
+    QVERIFY(testy::jakWzorzec(png(e.grab().toImage()), QStringLiteral("okno.png")));
+
+    klik("optTryb(0)");
+    d.pliki = {QStringLiteral("a.ORB")};
+    klik("cmdLoad");
+    QCOMPARE(e.stan().TrybZawartosci, Tryb::JGP);
+    d.pliki = {QStringLiteral("X")};
+    klik("cmdExport");
+    QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
+    QCOMPARE(d.komunikaty.size(), 2);
+}
+
+QTEST_MAIN(TestOkno)
+#include "test_okno.moc"

@@ -1,0 +1,191 @@
+// A scripted working session through the file flows: what it saves and exports is compared with
+// expected files written out once (tests/dane), the export's raw files with the set file's own
+// parts, every message with the editor's texts; then a failed save and a failed load.
+
+#include "../wspolne.h"
+#include "edit/bufor.h"
+#include "edit/kolory.h"
+#include "edit/malowanie.h"
+#include "edit/otwieranie.h"
+#include "edit/tryby.h"
+#include "edit/zamiana.h"
+#include "edit/zapamietanie.h"
+#include "io/formaty.h"
+#include "io/pliki.h"
+#include "view/miniatury.h"
+#include "view/paleta.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace edytor;
+using Odpowiedz = Dialogi::Odpowiedz;
+
+namespace {
+
+const QString kZapisano = QStringLiteral("Informacja: Zestaw znaków został pomyślnie zapisany");
+const QString kZastapic = QStringLiteral("Ostrzeżenie!: Plik już istnieje!\nZastąpić?");
+
+QByteArray png(const QImage &obraz)
+{
+    QByteArray bajty;
+    QBuffer bufor(&bajty);
+    bufor.open(QIODevice::WriteOnly);
+    obraz.save(&bufor, "PNG");
+    return bajty;
+}
+
+QByteArray zestaw(const StanEdytora &s)
+{
+    return ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy});
+}
+
+/** Paints, picks, swaps, stores, copies through the buffer and switches modes, as a user would. */
+void edytuj(StanEdytora &s, const QImage &paleta)
+{
+    WybierzObiekt(s, 5);
+    ZZ_DblClick(s, 5);
+    for (int r = 0; r < kRejestrow; ++r) {
+        WybierzKolor(s, r);
+        for (int p = 11 * r; p < 11 * r + 9; ++p)
+            MalujKomorke(s, 3 * p % kKomorek, 1);
+    }
+    WybierzKolor(s, PF2);
+    MalujKomorke(s, 100, 1);  // the PF3 cells of that character turn PF2
+    MalujKomorke(s, 99, 2);
+    MalujKomorke(s, 98, 4);
+    WybierzKolor(s, PF1);
+    WybierzZPalety(s, paleta, 100, 200);
+    ZamienKolory(s, PF3);
+    ZapamietajObiekt(s);
+    DoBufora(s);
+    WybierzObiekt(s, 40);
+    ZZ_DblClick(s, 40);
+    ZBufora(s);
+    ZapamietajObiekt(s);
+    WybierzTryb(s, Tryb::JGP);
+    WybierzKolor(s, PF0);
+    WybierzZPalety(s, paleta, 17, 31);
+    s.TylkoWybrany = true;
+    WybierzObiekt(s, 63);
+    ZZ_DblClick(s, 63);
+    ZBufora(s);  // in "JGP" the PF3 cells of an inverted character come back as PF2
+    ZamienKolory(s, BAK);
+    ZapamietajObiekt(s);
+    WybierzTryb(s, Tryb::Vendra);
+    Wypelnij(s);
+}
+
+} // namespace
+
+class TestPliki : public QObject {
+    Q_OBJECT
+private slots:
+    void sesja();
+    void bledy();
+};
+
+void TestPliki::sesja()
+{
+    QTemporaryDir katalog;
+    QVERIFY(QDir::setCurrent(katalog.path()));
+    const QImage paleta = ObrazPalety();
+    QVERIFY(testy::jakWzorzec(png(paleta), QStringLiteral("paleta.png")));
+    StanEdytora s = StanPoczatkowy();
+    testy::SkryptoweDialogi d;
+
+    // A relative name is the file in the folder where the dialog was.
+    d.pliki = {QStringLiteral("a.ORB")};
+    Zapisz(s, d);
+    QCOMPARE(d.pytania.at(0).proponowanaNazwa, QStringLiteral("ZESTAW.ORB"));
+    QVERIFY(testy::jakWzorzec(testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))), QStringLiteral("poczatek.ORB")));
+
+    edytuj(s, paleta);
+    QVERIFY(testy::jakWzorzec(png(s.miniatury), QStringLiteral("miniatury.png")));
+    d.pliki = {QStringLiteral("a.ORB"), QStringLiteral("a.ORB")};
+    d.odpowiedzi = {Odpowiedz::Anuluj, Odpowiedz::Ok};
+    Zapisz(s, d);
+    QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("a.ORB")), QStringLiteral("poczatek.ORB")));
+    Zapisz(s, d);
+    const QByteArray plik = testy::czytaj(QStringLiteral("a.ORB"));
+    QVERIFY(testy::jakWzorzec(plik, QStringLiteral("sesja.ORB")));
+    QCOMPARE(d.komunikaty, (QStringList{kZapisano, kZastapic, kZastapic, kZapisano}));
+
+    // The export: a folder ORB_EXPORT beside the set, then the five files.
+    d.pliki = {QStringLiteral("ORB_EXPORT/X")};
+    Eksportuj(s, d);
+    QCOMPARE(d.pytania.last().folder, katalog.filePath(QStringLiteral("ORB_EXPORT")));
+    QCOMPARE(QDir::currentPath(), katalog.filePath(QStringLiteral("ORB_EXPORT")));
+    QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), plik.first(2048));
+    QCOMPARE(testy::czytaj(QStringLiteral("X.KODY")), plik.mid(2048, 512));
+    QCOMPARE(testy::czytaj(QStringLiteral("X.KOLORY")), plik.mid(2560, 5));
+    const QByteArray bmp = testy::czytaj(QStringLiteral("X.TILES.BMP"));
+    QCOMPARE(bmp.size(), 54 + 4096 * 32 * 3);  // uncompressed, 24 bits a pixel
+    QVERIFY(testy::jakWzorzec(png(QImage::fromData(bmp, "BMP")), QStringLiteral("eksport.png")));
+    QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("X")), QStringLiteral("eksport.txt")));
+    QCOMPARE(d.komunikaty.last(), QStringLiteral("Informacja: Pliki zostały pomyślnie zapisane"));
+    QCOMPARE(s.NazwaZestawu, QStringLiteral("X"));
+    Eksportuj(s, d);  // from inside the export folder: no folder in it
+    QCOMPARE(d.pytania.last().folder, QDir::currentPath());
+    QCOMPARE(QDir().entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+
+    // Character sets alone, behind a 6-byte header: "JGP" on request, the layout of that mode.
+    QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), "HEADER" + plik.first(2048)));
+    d.pliki = {QStringLiteral("z.FNT")};
+    d.odpowiedzi = {Odpowiedz::Tak};
+    Wczytaj(s, d);
+    QVERIFY(d.komunikaty.last().endsWith(QStringLiteral("włączyć tryb zawartości zgodny z \"JGP\"?")));
+    QCOMPARE(s.TrybZawartosci, Tryb::JGP);
+    QCOMPARE(ZakodujZnaki(s.zestaw.Znaki), plik.first(2048));
+    QCOMPARE(ZakodujKody(s.zestaw.Obiekty).first(8), QByteArray::fromHex("00020406080a0c0e"));
+    QCOMPARE(s.NazwaZestawu, QStringLiteral("z.FNT"));
+
+    // The set file loads back whole, whatever the mode; a wrong size changes nothing.
+    d.pliki = {katalog.filePath(QStringLiteral("a.ORB")), QStringLiteral("z.FNT")};
+    Wczytaj(s, d);
+    QCOMPARE(zestaw(s), plik);
+    QCOMPARE(s.TrybZawartosci, Tryb::Vendra);
+    QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), plik.first(2579)));
+    Wczytaj(s, d);
+    QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Niepoprawny format pliku!"));
+    QCOMPARE(zestaw(s), plik);
+}
+
+void TestPliki::bledy()
+{
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("a.ORB"));
+    QVERIFY(testy::zapisz(sciezka, "stary"));
+    StanEdytora s = StanPoczatkowy();
+    testy::SkryptoweDialogi d;
+
+    // A file size limit stops the write half-way, also for root: the old file stays.
+    rlimit stary{};
+    getrlimit(RLIMIT_FSIZE, &stary);
+    const rlimit maly{1000, stary.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &maly);
+    d.pliki = {sciezka};
+    d.odpowiedzi = {Odpowiedz::Ok};
+    Zapisz(s, d);
+    setrlimit(RLIMIT_FSIZE, &stary);
+    QCOMPARE(testy::czytaj(sciezka), QByteArray("stary"));
+    QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ORB")});
+    QVERIFY(d.komunikaty.last().startsWith(QStringLiteral("Uwaga!: Nie udało się zapisać pliku!\n") + sciezka + u'\n'));
+    QCOMPARE(s.NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
+
+    MalujKomorke(s, 0, 2);
+    const StanEdytora przed = s;
+    d.pliki = {katalog.filePath(QStringLiteral("brak.ORB"))};
+    Wczytaj(s, d);
+    QVERIFY(d.komunikaty.last().startsWith(QStringLiteral("Uwaga!: Nie udało się odczytać pliku!\n") + katalog.filePath(QStringLiteral("brak.ORB")) + u'\n'));
+    QCOMPARE(zestaw(s), zestaw(przed));
+    QCOMPARE(s.NazwaZestawu, przed.NazwaZestawu);
+}
+
+QTEST_GUILESS_MAIN(TestPliki)
+#include "test_pliki.moc"
