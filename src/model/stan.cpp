@@ -51,6 +51,9 @@ StanEdytora StanPoczatkowy()
     s.podglad = czarnyObraz(kBokObrazka, kBokObrazka);
     s.obrazEksportu = QImage(2 * kObiektow * kBokObrazka, kBokObrazka, QImage::Format_RGB32);
     s.obrazEksportu.fill(kJasnySzary);
+    // The bitmap says 96 dots per inch whatever the screen, or whether there is one (a batch export).
+    s.obrazEksportu.setDotsPerMeterX(3780);
+    s.obrazEksportu.setDotsPerMeterY(3780);
     s.zmiany = ZmianaMiniatur | ZmianaPodgladu;
     return s;
 }

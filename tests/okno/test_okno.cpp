@@ -3,16 +3,22 @@
 // file they leave.
 
 #include "../wspolne.h"
+#include "ui/dialogiqt.h"
 #include "ui/edytor.h"
 #include "ui/widzety.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace edytor;
 
@@ -56,6 +62,8 @@ class TestOkno : public QObject {
     Q_OBJECT
 private slots:
     void okno();
+    void upuszczenie();
+    void filtrNieZmieniaNazwy();
 };
 
 void TestOkno::okno()
@@ -116,6 +124,49 @@ void TestOkno::okno()
     klik("cmdExport");
     QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
     QCOMPARE(d.komunikaty.size(), 2);
+}
+
+void TestOkno::upuszczenie()
+{
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("b.ORB"));
+    QVERIFY(QFile::copy(QStringLiteral(EDYTOR_DANE "/sesja.ORB"), plik));
+    Edytor e;
+    const auto upusc = [&e](const QList<QUrl> &adresy) {
+        QMimeData dane;
+        dane.setUrls(adresy);
+        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, {});
+        QApplication::sendEvent(&e, &wejscie);
+        QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, {});
+        if (wejscie.isAccepted())
+            QApplication::sendEvent(&e, &upuszczenie);
+        QCoreApplication::processEvents();
+        return wejscie.isAccepted();
+    };
+    const QUrl url = QUrl::fromLocalFile(plik);
+    QVERIFY(!upusc({url, url}) && !upusc({QUrl::fromLocalFile(katalog.path())}) && !upusc({QUrl(QStringLiteral("http://x/b.ORB"))}));
+    QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
+    QVERIFY(upusc({url}));
+    QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("b.ORB"));
+    QCOMPARE(e.stan().zestaw.Znaki[0][8 * 42 + 7], Bajt(testy::czytaj(plik)[8 * 42 + 7]));
+}
+
+void TestOkno::filtrNieZmieniaNazwy()
+{
+    QWidget okno;
+    DialogiQt dialogi(&okno);
+    QString nazwa;
+    QTimer::singleShot(0, [&nazwa] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *typ = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        typ->setCurrentIndex(1);
+        emit typ->activated(1);
+        nazwa = typ->currentText() + u'|' + dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        dialog->reject();
+    });
+    dialogi.wybierzPlik({true, QDir::tempPath(), QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
+                         QStringLiteral("ZESTAW.ORB")});
+    QCOMPARE(nazwa, QStringLiteral("Wszystkie pliki (*.*)|ZESTAW.ORB"));
 }
 
 QTEST_MAIN(TestOkno)
