@@ -24,7 +24,7 @@ using namespace edytor;
 
 namespace {
 
-/** A line per named widget: name, place in its parent, caption, and whether it is off. */
+/** A line per named widget: name, place in its parent, caption or colour, and whether it is off. */
 QByteArray opis(const QWidget &okno)
 {
     QString tekst;
@@ -40,6 +40,11 @@ QByteArray opis(const QWidget &okno)
             napis = g->title();
         else if (auto *c = qobject_cast<const QComboBox *>(w))
             napis = c->currentText();
+        else if (auto *p = qobject_cast<const PoleKoloru *>(w))
+            napis = QString::number(p->kolor(), 16);
+        if (w->autoFillBackground())
+            napis += QStringLiteral(" on ") + w->palette().color(w->backgroundRole()).name() + u'/'
+                     + w->palette().color(w->foregroundRole()).name();
         const QRect r = w->geometry();
         tekst += QStringLiteral("%1 %2,%3 %4x%5 \"%6\"%7\n").arg(w->objectName()).arg(r.x()).arg(r.y())
                      .arg(r.width()).arg(r.height()).arg(napis, w->isEnabled() ? QString() : QStringLiteral(" off"));
@@ -113,13 +118,12 @@ void TestOkno::okno()
     d.pliki = {QStringLiteral("a.ORB")};
     klik("cmdSave");
     QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("a.ORB")), QStringLiteral("okno.ORB")));
-    QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
-    QVERIFY(testy::jakWzorzec(png(e.grab().toImage()), QStringLiteral("okno.png")));
-
     klik("optTryb(0)");
     d.pliki = {QStringLiteral("a.ORB")};
     klik("cmdLoad");
     QCOMPARE(e.stan().TrybZawartosci, Tryb::JGP);
+    QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
+    QVERIFY(testy::jakWzorzec(png(e.grab().toImage()), QStringLiteral("okno.png")));
     d.pliki = {QStringLiteral("X")};
     klik("cmdExport");
     QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
