@@ -6,7 +6,9 @@
 
 #include "io/dialogi.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QList>
 #include <QTest>
 
@@ -43,6 +45,15 @@ inline bool zapisz(const QString &sciezka, const QByteArray &bajty)
 {
     QFile f(sciezka);
     return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
+}
+
+inline QByteArray png(const QImage &obraz)
+{
+    QByteArray bajty;
+    QBuffer bufor(&bajty);
+    bufor.open(QIODevice::WriteOnly);
+    obraz.save(&bufor, "PNG");
+    return bajty;
 }
 
 /** Whether the bytes equal the expected file tests/dane/<nazwa>. */

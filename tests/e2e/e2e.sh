@@ -4,12 +4,8 @@
 # compare the bytes, change the set and load it back, export and check the files, which the
 # batch export of the same set must give byte for byte. $1: the editor's executable. Places are
 # the window's layout.
-set -euo pipefail
-program=$(realpath "$1")
-dane=$(realpath "$(dirname "$0")/../dane")
-tmp=$(mktemp -d)
+source "$(dirname "$0")/poczatek.sh"
 trap 'kill $edytor $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
-cd "$tmp"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>ekran 2>/dev/null & xvfb=$!
 for _ in $(seq 100); do [ -s ekran ] && break; sleep 0.1; done

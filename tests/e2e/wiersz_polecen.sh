@@ -1,12 +1,7 @@
 #!/bin/bash
 # The command line as whole processes, with no display at all: help, version, usage errors and
 # the batch export's refusals and failures. $1: the editor's executable.
-set -euo pipefail
-program=$(realpath "$1")
-dane=$(realpath "$(dirname "$0")/../dane")
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-cd "$tmp"
+source "$(dirname "$0")/poczatek.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 pomoc=$("$program" --help)

@@ -8,7 +8,6 @@
 #include "ui/widzety.h"
 
 #include <QAbstractButton>
-#include <QBuffer>
 #include <QComboBox>
 #include <QApplication>
 #include <QDir>
@@ -50,15 +49,6 @@ QByteArray opis(const QWidget &okno)
                      .arg(r.width()).arg(r.height()).arg(napis, w->isEnabled() ? QString() : QStringLiteral(" off"));
     }
     return tekst.toUtf8();
-}
-
-QByteArray png(const QImage &obraz)
-{
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "PNG");
-    return bajty;
 }
 
 } // namespace
@@ -123,7 +113,7 @@ void TestOkno::okno()
     klik("cmdLoad");
     QCOMPARE(e.stan().TrybZawartosci, Tryb::JGP);
     QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
-    QVERIFY(testy::jakWzorzec(png(e.grab().toImage()), QStringLiteral("okno.png")));
+    QVERIFY(testy::jakWzorzec(testy::png(e.grab().toImage()), QStringLiteral("okno.png")));
     d.pliki = {QStringLiteral("X")};
     klik("cmdExport");
     QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
