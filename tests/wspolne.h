@@ -5,6 +5,7 @@
 // after a deliberate change; review the difference before committing it).
 
 #include "io/dialogi.h"
+#include "model/obraz.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -54,6 +55,12 @@ inline QByteArray png(const QImage &obraz)
     bufor.open(QIODevice::WriteOnly);
     obraz.save(&bufor, "PNG");
     return bajty;
+}
+
+inline QByteArray png(const Obraz &obraz)
+{
+    return png(QImage(reinterpret_cast<const uchar *>(obraz.piksele.data()), obraz.szerokosc, obraz.wysokosc,
+                      qsizetype(sizeof(QRgb)) * obraz.szerokosc, QImage::Format_RGB32));
 }
 
 /** Whether the bytes equal the expected file tests/dane/<nazwa>. */

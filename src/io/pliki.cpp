@@ -7,7 +7,6 @@
 #include "io/formaty.h"
 #include "view/miniatury.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -99,19 +98,6 @@ bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajt
     plik.cancelWriting();
     bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod);
     return false;
-}
-
-bool zapiszBitmape(Dialogi &dialogi, const QString &sciezka, const QImage &obraz)
-{
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    if (!obraz.save(&bufor, "BMP")) {
-        bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka,
-                  QStringLiteral("Nie można utworzyć obrazu."));
-        return false;
-    }
-    return zapiszPlik(dialogi, sciezka, bajty);
 }
 
 DaneZestawu daneZestawu(const StanEdytora &stan)
@@ -227,7 +213,7 @@ bool ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bo
         return false;
     RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.KolorEkranowy[PF2], stan.KolorEkranowy[PF3]);
     stan.zmiany |= ZmianaObrazuEksportu;
-    return zapiszBitmape(dialogi, nazwa + QStringLiteral(".TILES.BMP"), stan.obrazEksportu)
+    return zapiszPlik(dialogi, nazwa + QStringLiteral(".TILES.BMP"), ZakodujBMP(stan.obrazEksportu))
            && (!zLiniaAutorska || zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8()));
 }
 

@@ -195,7 +195,8 @@ void Edytor::zbudujZestaw()
         wykonuj(m_ZZ[i], &Obrazek::dwuklik, [i](StanEdytora &s) { ZZ_DblClick(s, i); });
     }
     m_picZestaw = new Obrazek(this, QStringLiteral("picZestaw"), twipy(-24720, 8640, 61477, 510),
-                              PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu, m_stan.obrazEksportu.rect());
+                              PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu,
+                              QRect(0, 0, m_stan.obrazEksportu.szerokosc, m_stan.obrazEksportu.wysokosc));
 }
 
 void Edytor::zbudujSiatke()
@@ -276,7 +277,8 @@ void Edytor::zbudujOpcje()
 
     auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
-                                PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.rect());
+                                PoleKoloru::Brzeg::Wklesly, &m_paleta,
+                                QRect(0, 0, m_paleta.szerokosc, m_paleta.wysokosc));
     // Every mouse button picks.
     connect(m_PaletaAtari, &Obrazek::nacisniety, this, [this](int, QPoint punkt) {
         WybierzZPalety(m_stan, m_paleta, punkt.x(), punkt.y());

@@ -64,7 +64,7 @@ private:
 
     StanEdytora m_stan;
     Dialogi *m_dialogi = nullptr;  // owned by the window as its child cdIO
-    QImage m_paleta;
+    Obraz m_paleta;
 
     std::array<QLabel *, kPozycji> m_lblZnak{};
     std::array<QRadioButton *, 2> m_optTryb{};

@@ -35,7 +35,7 @@ QByteArray zestaw(const StanEdytora &s)
 }
 
 /** Paints, picks, swaps, stores, copies through the buffer and switches modes, as a user would. */
-void edytuj(StanEdytora &s, const QImage &paleta)
+void edytuj(StanEdytora &s, const Obraz &paleta)
 {
     WybierzObiekt(s, 5);
     ZZ_DblClick(s, 5);
@@ -83,7 +83,7 @@ void TestPliki::sesja()
 {
     QTemporaryDir katalog;
     QVERIFY(QDir::setCurrent(katalog.path()));
-    const QImage paleta = ObrazPalety();
+    const Obraz paleta = ObrazPalety();
     QVERIFY(testy::jakWzorzec(testy::png(paleta), QStringLiteral("paleta.png")));
     StanEdytora s = StanPoczatkowy();
     testy::SkryptoweDialogi d;
