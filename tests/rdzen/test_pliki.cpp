@@ -125,9 +125,13 @@ void TestPliki::sesja()
 
     // Character sets alone, behind a 6-byte header: the standard table of the mode, without the
     // inverse flags the objects had; "JGP" on request.
-    QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), "HEADER" + plik.first(2048)));
-    d.pliki = {QStringLiteral("z.FNT"), QStringLiteral("z.FNT")};
+    QByteArray inny = plik;
+    inny[2048 + 7] = char(0x99);  // object 7 at position 0: a code of no layout
+    QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), "HEADER" + plik.first(2048)) && testy::zapisz(QStringLiteral("i.ORB"), inny));
+    d.pliki = {QStringLiteral("i.ORB"), QStringLiteral("z.FNT"), QStringLiteral("z.FNT")};
     d.odpowiedzi = {Odpowiedz::Nie, Odpowiedz::Tak};
+    Wczytaj(s, d);
+    QCOMPARE(s.zestaw.Obiekty[0][7], Bajt(0x99));
     Wczytaj(s, d);
     for (int k = 0; k < kPozycji; ++k)
         for (int i = 0; i < kObiektow; ++i)
