@@ -1,0 +1,25 @@
+// The floor for the editor's start: a bare Qt Widgets program with the application set-up of the
+// editor's main (desktop name, style, Polish translations) showing an empty window of its size.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication aplikacja(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QTranslator tlumaczenie;
+    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&tlumaczenie);
+    QWidget okno;
+    okno.setFixedSize(833, 584);
+    okno.show();
+    return QApplication::exec();
+}
