@@ -1,12 +1,7 @@
 // The floor for the editor's start: a bare Qt Widgets program with the application set-up of the
 // editor's main (desktop name, style, Polish translations) showing an empty window of its size.
 
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QStyleFactory>
-#include <QTranslator>
-#include <QWidget>
+#include <QtWidgets>
 
 int main(int argc, char *argv[])
 {
