@@ -30,17 +30,19 @@
 
 #include <xcb/damage.h>
 
+#include <poll.h>
+
 #include <chrono>
-#include <fstream>
 #include <functional>
 
 using namespace edytor;
 using Zegar = std::chrono::steady_clock;
 
-namespace {
-
 constexpr int kRund = 9; // of whole processes
 int malowania = 0;       // paint events received by the widgets of this program
+QString katalog;         // holds the set file; the processes start and write their files here
+xcb_connection_t *x;     // this program's own connection to the X server, to watch whole processes
+int damage;              // the first event number of the DAMAGE extension
 
 struct LicznikMalowania : QObject {
     bool eventFilter(QObject *, QEvent *e) override
@@ -78,35 +80,30 @@ void seria(const char *co, int ile, double budzetMs, const std::function<double(
     pomiary::wiersz(co, pomiary::mediana(czasy), budzetMs, "ms");
 }
 
-// Starts a program in folder `katalog`, its output to wyjscie.txt there. The batch export gets the
-// set file and no display nor Qt platform in its environment (and LD_DEBUG=files when `ld`).
-void uruchom(QProcess &p, const QString &katalog, const char *program, bool eksport, bool ld = false)
+// Starts a program in `katalog` with the environment given, both output streams to wyjscie.txt there.
+void uruchom(QProcess &p, const char *program, const QProcessEnvironment &zmienne,
+             const QStringList &argumenty = {})
 {
-    QProcessEnvironment zmienne = QProcessEnvironment::systemEnvironment();
-    for (const char *nazwa : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (eksport)
-            zmienne.remove(QLatin1String(nazwa));
-    if (ld)
-        zmienne.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
     p.setProcessEnvironment(zmienne);
     p.setWorkingDirectory(katalog);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.setStandardOutputFile(katalog + QStringLiteral("/wyjscie.txt"));
-    const QStringList argumenty{QStringLiteral("--eksportuj"), QStringLiteral("POMIAR.ORB"),
-                                QStringLiteral("WYNIK")};
-    p.start(QLatin1String(program), eksport ? argumenty : QStringList());
+    p.start(QLatin1String(program), argumenty);
 }
 
 // One start: ms to the first frame and VmRSS in MiB 300 ms later; -1 for what did not come.
-std::pair<double, double> start(xcb_connection_t *x, int damage, const QString &katalog, const char *program)
+std::pair<double, double> start(const char *program)
 {
     double ms = -1, mib = -1;
     std::vector<xcb_window_t> okna; // those created since this start
     QProcess p;
     const auto t0 = Zegar::now();
-    uruchom(p, katalog, program, false);
-    while (ms < 0 && p.state() != QProcess::NotRunning)
-        if (xcb_generic_event_t *e = xcb_wait_for_event(x)) {
+    uruchom(p, program, QProcessEnvironment::systemEnvironment());
+    pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
+    while (ms < 0 && msOd(t0) < 30000)
+        if (xcb_generic_event_t *e = xcb_poll_for_event(x); !e)
+            poll(&fd, 1, 100);
+        else {
             if ((e->response_type & 0x7f) == XCB_CREATE_NOTIFY) {
                 okna.push_back(reinterpret_cast<xcb_create_notify_event_t *>(e)->window);
                 xcb_damage_create(x, xcb_generate_id(x), okna.back(), XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
@@ -117,30 +114,24 @@ std::pair<double, double> start(xcb_connection_t *x, int damage, const QString &
             free(e);
         }
     p.waitForFinished(300);
-    std::ifstream status("/proc/" + std::to_string(p.processId()) + "/status");
-    for (std::string slowo; ms >= 0 && status >> slowo;)
-        if (slowo == "VmRSS:" && status >> mib)
-            mib /= 1024;
+    const QByteArray status = testy::czytaj(QStringLiteral("/proc/%1/status").arg(p.processId()));
+    if (const qsizetype i = status.indexOf("VmRSS:"); ms >= 0 && i >= 0)
+        mib = status.mid(i + 6, 20).trimmed().split(' ').front().toDouble() / 1024;
     p.kill();
     p.waitForFinished();
     return {ms, mib};
 }
 
-// One batch export: ms from the start to the end of the process; -1 when it failed, or, for the
-// editor, did not write its five files.
-double eksport(const QString &katalog, const char *program, bool edytor, bool ld = false)
+// One batch export of the set file to files named `nazwa`: ms from the start to the end of the
+// process; -1 when it failed.
+double eksport(const char *program, const QProcessEnvironment &zmienne, const QString &nazwa)
 {
-    for (const QString &plik : QDir(katalog).entryList({QStringLiteral("WYNIK*")}))
-        QFile::remove(katalog + u'/' + plik);
     QProcess p;
     const auto t0 = Zegar::now();
-    uruchom(p, katalog, program, true, ld);
+    uruchom(p, program, zmienne, {QStringLiteral("--eksportuj"), QStringLiteral("POMIAR.ORB"), nazwa});
     const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    const double ms = msOd(t0);
-    return ok && (!edytor || QDir(katalog).entryList({QStringLiteral("WYNIK*")}).size() == 5) ? ms : -1;
+    return ok ? msOd(t0) : -1;
 }
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -149,74 +140,76 @@ int main(int argc, char *argv[])
     LicznikMalowania licznik;
     aplikacja.installEventFilter(&licznik);
     QTemporaryDir tymczasowy;
-    const QString katalog = tymczasowy.path(), sciezka = katalog + QStringLiteral("/POMIAR.ORB");
-    if (!testy::zapisz(sciezka, ZakodujZestaw(pomiary::zestawPomiarowy())))
+    katalog = tymczasowy.path();
+    const QString sciezka = katalog + QStringLiteral("/POMIAR.ORB");
+    if (!testy::zapisz(sciezka, pomiary::plikPomiarowy()))
         qFatal("cannot write the set file");
-    std::printf("Window on Qt %s, platform %s: medians from the event to the window repainted\n", qVersion(),
-                qPrintable(QGuiApplication::platformName()));
-    {
-        testy::SkryptoweDialogi dialogi;
-        Edytor okno;
-        okno.ustawDialogi(&dialogi);
-        if (doMalowania([&] { okno.show(); }) < 0)
-            qFatal("the editor's window did not paint");
-        StanEdytora &s = okno.stan();
-        const auto nacisnij = [&](QWidget *w, QPoint p, Qt::MouseButton przycisk) {
-            p = w->mapTo(&okno, p);
-            const double t = doMalowania([&] { QTest::mousePress(okno.windowHandle(), przycisk, {}, p); });
-            QTest::mouseRelease(okno.windowHandle(), przycisk, {}, p);
-            return t;
-        };
-        const auto kliknij = [&](const char *nazwa) {
-            const QWidget *w = okno.findChild<QWidget *>(QLatin1String(nazwa));
-            const QPoint p = w->mapTo(&okno, w->rect().center());
-            return doMalowania([&] { QTest::mouseClick(okno.windowHandle(), Qt::LeftButton, {}, p); });
-        };
-        seria("load of a 2580-byte set file (click cmdLoad) to repainted", 60, 20, [&](int) {
-            s.NazwaZestawu.clear();
-            dialogi.pliki = {sciezka};
-            const double t = kliknij("cmdLoad");
-            return s.NazwaZestawu == QStringLiteral("POMIAR.ORB") && dialogi.komunikaty.isEmpty() ? t : -1;
-        });
-        kliknij("Kolor(1)"); // PF1 draws: left presses paint PF1, right ones BAK
-        seria("press on a cell (Znak(k)) to repainted", 400, 2, [&](int n) {
-            const int k = 37 * (n / 2) % kKomorek;
-            SiatkaKomorek *znak = okno.znakKomorki(k);
-            const double t = nacisnij(znak, znak->prostokatKomorki(k % kKomorekZnaku).center(),
-                                      n % 2 ? Qt::RightButton : Qt::LeftButton);
-            return s.Pixel[k].nr == (n % 2 ? BAK : PF1) ? t : -1;
-        });
-        kliknij("Kolor(0)"); // the squares in turn give PF0 their colours
-        auto *paleta = okno.findChild<PoleKoloru *>(QStringLiteral("PaletaAtari"));
-        seria("palette pick (press on PaletaAtari) to repainted", 120, 10, [&](int n) {
-            const int q = 53 * n % 128, b = paleta->gruboscBrzegu();
-            const double t = nacisnij(paleta, {b + 16 * (q % 8) + 6, b + 15 * (q / 8) + 5}, Qt::LeftButton);
-            return s.WartoscKoloru[PF0] == 16 * (q / 8) + 2 * (q % 8) ? t : -1;
-        });
-    }
+
+    std::printf("The window in-process: medians from the event to the window repainted\n");
+    testy::SkryptoweDialogi dialogi;
+    Edytor okno;
+    okno.ustawDialogi(&dialogi);
+    if (doMalowania([&] { okno.show(); }) < 0)
+        qFatal("the editor's window did not paint");
+    StanEdytora &s = okno.stan();
+    const auto nacisnij = [&](QWidget *w, QPoint p, Qt::MouseButton przycisk) {
+        p = w->mapTo(&okno, p);
+        const double t = doMalowania([&] { QTest::mousePress(okno.windowHandle(), przycisk, {}, p); });
+        QTest::mouseRelease(okno.windowHandle(), przycisk, {}, p);
+        return t;
+    };
+    const auto kliknij = [&](const char *nazwa) {
+        const QWidget *w = okno.findChild<QWidget *>(QLatin1String(nazwa));
+        const QPoint p = w->mapTo(&okno, w->rect().center());
+        return doMalowania([&] { QTest::mouseClick(okno.windowHandle(), Qt::LeftButton, {}, p); });
+    };
+    seria("load of a 2580-byte set file (click cmdLoad) to repainted", 60, 20, [&](int) {
+        s.NazwaZestawu.clear();
+        dialogi.pliki = {sciezka};
+        const double t = kliknij("cmdLoad");
+        return s.NazwaZestawu == QStringLiteral("POMIAR.ORB") && dialogi.komunikaty.isEmpty() ? t : -1;
+    });
+    kliknij("Kolor(1)"); // PF1 draws: left presses paint PF1, right ones BAK
+    seria("press on a cell (Znak(k)) to repainted", 400, 2, [&](int n) {
+        const int k = 37 * (n / 2) % kKomorek;
+        SiatkaKomorek *znak = okno.znakKomorki(k);
+        const double t = nacisnij(znak, znak->prostokatKomorki(k % kKomorekZnaku).center(),
+                                  n % 2 ? Qt::RightButton : Qt::LeftButton);
+        return s.Pixel[k].nr == (n % 2 ? BAK : PF1) ? t : -1;
+    });
+    kliknij("Kolor(0)"); // the squares in turn give PF0 their colours
+    auto *paleta = okno.findChild<PoleKoloru *>(QStringLiteral("PaletaAtari"));
+    seria("palette pick (press on PaletaAtari) to repainted", 120, 10, [&](int n) {
+        const int q = 53 * n % 128, b = paleta->gruboscBrzegu();
+        const double t = nacisnij(paleta, {b + 16 * (q % 8) + 6, b + 15 * (q / 8) + 5}, Qt::LeftButton);
+        return s.WartoscKoloru[PF0] == 16 * (q / 8) + 2 * (q % 8) ? t : -1;
+    });
+    okno.hide(); // out of the way of the processes' windows
 
     std::vector<double> czas[2], pamiec[2], wsadowo[2]; // [0] the bare program, [1] the editor
-    xcb_connection_t *x = xcb_connect(nullptr, nullptr);
-    const int damage = xcb_get_extension_data(x, &xcb_damage_id)->first_event;
+    x = xcb_connect(nullptr, nullptr);
+    damage = xcb_get_extension_data(x, &xcb_damage_id)->first_event;
     free(xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr));
     const uint32_t maska = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(x, xcb_setup_roots_iterator(xcb_get_setup(x)).data->root, XCB_CW_EVENT_MASK,
-                                 &maska);
-    xcb_flush(x);
+    const xcb_window_t korzen = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    free(xcb_request_check(x, xcb_change_window_attributes_checked(x, korzen, XCB_CW_EVENT_MASK, &maska)));
     for (int n = 0; n <= kRund; ++n)
         for (int i : {0, 1})
-            if (const auto [ms, mib] = start(x, damage, katalog, i ? EDYTOR : PUSTE_OKNO); n > 0)
+            if (const auto [ms, mib] = start(i ? EDYTOR : PUSTE_OKNO); n > 0)
                 czas[i].push_back(ms), pamiec[i].push_back(mib);
-    xcb_disconnect(x);
-    for (int n = 0; n <= 2 * kRund; ++n)
+    QProcessEnvironment bezEkranu = QProcessEnvironment::systemEnvironment();
+    for (const char *nazwa : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bezEkranu.remove(QLatin1String(nazwa));
+    for (int n = 0; n <= 2 * kRund; ++n) // each export to new files: none is asked to overwrite
         for (int i : {0, 1})
-            if (const double ms = eksport(katalog, i ? EDYTOR : PUSTY_RDZEN, i); n > 0)
+            if (const double ms = eksport(i ? EDYTOR : PUSTY_RDZEN, bezEkranu, QString::number(n)); n > 0)
                 wsadowo[i].push_back(ms);
-    // What the dynamic loader opened for one more batch export.
-    const bool wykonany = eksport(katalog, EDYTOR, true, true) >= 0;
-    const QByteArray zaladowane = testy::czytaj(katalog + QStringLiteral("/wyjscie.txt"));
-    const bool widgets = zaladowane.contains("libQt6Widgets.so"),
-               wtyczka = zaladowane.contains("/platforms/lib");
+    const qsizetype zapisane = QDir(katalog, QStringLiteral("[0-9]*")).count();
+    // Once more, the dynamic loader telling which files it opened.
+    bezEkranu.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    const bool wykonany = eksport(EDYTOR, bezEkranu, QStringLiteral("LD")) >= 0;
+    const QByteArray ld = testy::czytaj(katalog + QStringLiteral("/wyjscie.txt"));
+    const bool widgets = ld.contains("libQt6Widgets.so"), wtyczka = ld.contains("/platforms/lib");
 
     using namespace pomiary;
     std::printf("Whole processes, medians of %d rounds: the editor / a bare Qt program\n", kRund);
@@ -225,8 +218,9 @@ int main(int argc, char *argv[])
     stosunek("batch export, no display / QCoreApplication", mediana(wsadowo[1]), mediana(wsadowo[0]), 2,
              "ms");
     char opis[128];
-    std::snprintf(opis, sizeof opis, "batch export loads libQt6Widgets: %s, a platform plugin: %s",
-                  widgets ? "yes" : "no", wtyczka ? "yes" : "no");
-    wiersz(opis, wykonany ? widgets + wtyczka : -1, 0, "");
-    return podsumowanie();
+    std::snprintf(opis, sizeof opis,
+                  "batch export: %lld of %d files written; loads Qt Widgets: %s, a platform plugin: %s",
+                  qint64(zapisane), 5 * (2 * kRund + 1), widgets ? "yes" : "no", wtyczka ? "yes" : "no");
+    wiersz(opis, wykonany && zapisane == 5 * (2 * kRund + 1) ? widgets + wtyczka : -1, 0, "");
+    return !wBudzecie;
 }

@@ -1,7 +1,6 @@
 // The core's operations one by one on a realistic editor state, each against its budget. Every
 // operation runs in 15 repetitions; the figure held to the budget is the median of their CPU time
-// per call, which a busy machine disturbs far less than the wall clock (Google Benchmark prints
-// both above the summary).
+// per call, which a busy machine disturbs far less than the wall clock.
 
 #include "pomiar.h"
 
@@ -13,6 +12,7 @@
 #include "edit/tryby.h"
 #include "edit/zapamietanie.h"
 #include "view/miniatury.h"
+#include "view/paleta.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,16 +21,17 @@
 
 using namespace edytor;
 
-// Google Benchmark's own output, and the median CPU time of every operation kept for the summary.
-struct Mediany : benchmark::ConsoleReporter {
-    Mediany() : ConsoleReporter(OO_None) {}
-    std::map<std::string, double> us;
+// Prints each operation's median CPU time per call beside its budget when its repetitions end.
+struct DoBudzetu : benchmark::BenchmarkReporter {
+    std::map<std::string, double> budzetUs;
+    bool ReportContext(const Context &) override { return true; }
     void ReportRuns(const std::vector<Run> &przebiegi) override
     {
-        ConsoleReporter::ReportRuns(przebiegi);
         for (const Run &r : przebiegi)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
-                us[r.run_name.function_name] = r.GetAdjustedCPUTime();
+            if (r.error_occurred || r.aggregate_name == "median")
+                pomiary::wiersz(r.run_name.function_name.c_str(),
+                                r.error_occurred ? -1 : r.GetAdjustedCPUTime(),
+                                budzetUs[r.run_name.function_name], "us");
     }
 };
 
@@ -38,12 +39,7 @@ int main(int argc, char **argv)
 {
     // The editor holding the set measured: thumbnails drawn, object 3 (an inverted one) open, its
     // grid holding all five registers, the copy buffer full, PF1 drawing.
-    const DaneZestawu dane = pomiary::zestawPomiarowy();
-    StanEdytora stan = StanPoczatkowy();
-    stan.zestaw.Znaki = dane.Znaki;
-    stan.zestaw.Obiekty = dane.Obiekty;
-    stan.WartoscKoloru = dane.WartoscKoloru;
-    stan.KolorEkranowy = dane.KolorEkranowy;
+    StanEdytora stan = pomiary::stanPomiarowy();
     OdswiezObiekty(stan);
     PrzemalujKomorki(stan);
     WybierzObiekt(stan, 3);
@@ -55,33 +51,37 @@ int main(int argc, char **argv)
                              [&](int r) { return std::ranges::count(stan.Pixel, r, &Komorka::nr); }))
         qFatal("the grid of the state measured lacks a register");
 
-    const QByteArray plik = ZakodujZestaw(dane);
+    const QByteArray plik = pomiary::plikPomiarowy(stan);
+    const DaneZestawu dane = *OdczytajZestaw(plik);
     const QImage paleta = ObrazPalety();
     QImage obraz(2 * kObiektow * kBokObrazka, kBokObrazka, QImage::Format_RGB32);
     // Each operation: its budget in microseconds and one call, the second argument counting the calls.
+    // clang-format off
     const std::vector<std::tuple<const char *, double, std::function<void(StanEdytora &, int)>>> operacje{
-        {"MalujKomorke", 5,
-         [&](StanEdytora &s, int n) { // the registers in turn, every seventh press a right one
-             s.kolorRysowania = {Bajt(rejestry[n % kRejestrow]), s.KolorEkranowy[rejestry[n % kRejestrow]]};
-             MalujKomorke(s, 37 * n % kKomorek, n % 7 == 6 ? 2 : 1);
-         }},
+        // Presses with the registers in turn, every seventh a right one.
+        {"MalujKomorke", 5, [&](StanEdytora &s, int n) {
+            s.kolorRysowania = {Bajt(rejestry[n % kRejestrow]), s.KolorEkranowy[rejestry[n % kRejestrow]]};
+            MalujKomorke(s, 37 * n % kKomorek, n % 7 == 6 ? 2 : 1);
+        }},
         {"ZZ_DblClick", 5, [](StanEdytora &s, int n) { ZZ_DblClick(s, n % kObiektow); }},
         {"OdswiezObiekty", 50, [](StanEdytora &s, int) { OdswiezObiekty(s); }},
-        {"WybierzZPalety", 80,
-         [&](StanEdytora &s, int n) { // the 128 squares in turn, each register in turn
-             s.kolorRysowania.nr = Bajt(n % kRejestrow);
-             WybierzZPalety(s, paleta, 16 * (53 * n % 8) + 6, 15 * (53 * n % 128 / 8) + 5);
-         }},
+        // The 128 squares in turn, the drawing register changing with each.
+        {"WybierzZPalety", 80, [&](StanEdytora &s, int n) {
+            s.kolorRysowania.nr = Bajt(n % kRejestrow);
+            WybierzZPalety(s, paleta, 16 * (53 * n % 8) + 6, 15 * (53 * n % 128 / 8) + 5);
+        }},
         {"ZapamietajObiekt", 100, [](StanEdytora &s, int) { ZapamietajObiekt(s); }},
         {"ZmienTryb", 150, [](StanEdytora &s, int n) { ZmienTryb(s, n % 2 ? Tryb::Vendra : Tryb::JGP); }},
         {"ZakodujZestaw", 10, [&](StanEdytora &, int) { benchmark::DoNotOptimize(ZakodujZestaw(dane)); }},
         {"OdczytajZestaw", 10, [&](StanEdytora &, int) { benchmark::DoNotOptimize(OdczytajZestaw(plik)); }},
-        {"RysujObrazEksportu", 1000,
-         [&](StanEdytora &s, int) {
-             RysujObrazEksportu(obraz, s.miniatury, s.KolorEkranowy[PF2], s.KolorEkranowy[PF3]);
-         }},
+        {"RysujObrazEksportu", 1000, [&](StanEdytora &s, int) {
+            RysujObrazEksportu(obraz, s.miniatury, s.KolorEkranowy[PF2], s.KolorEkranowy[PF3]);
+        }},
     };
+    // clang-format on
+    DoBudzetu raport;
     for (const auto &[nazwa, budzet, krok] : operacje) {
+        raport.budzetUs[nazwa] = budzet;
         auto *b = benchmark::RegisterBenchmark(nazwa, [&](benchmark::State &st) {
             StanEdytora s = stan;
             for (int n = 0; auto _ : st) {
@@ -92,11 +92,7 @@ int main(int argc, char **argv)
         b->Unit(benchmark::kMicrosecond)->MinTime(0.1)->Repetitions(15)->ReportAggregatesOnly(true);
     }
     benchmark::Initialize(&argc, argv);
-    Mediany mediany;
-    benchmark::RunSpecifiedBenchmarks(&mediany);
-
-    std::printf("\nCore operations, median CPU time per call\n");
-    for (const auto &[nazwa, budzet, krok] : operacje)
-        pomiary::wiersz(nazwa, mediany.us.contains(nazwa) ? mediany.us[nazwa] : -1, budzet, "us");
-    return pomiary::podsumowanie();
+    std::printf("Core operations: median CPU time per call of 15 repetitions\n");
+    benchmark::RunSpecifiedBenchmarks(&raport);
+    return !pomiary::wBudzecie;
 }

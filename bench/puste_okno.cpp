@@ -10,8 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     QTranslator tlumaczenie;
-    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&tlumaczenie);
     QWidget okno;
     okno.setFixedSize(833, 584);
