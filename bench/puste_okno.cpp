@@ -1,12 +1,11 @@
 // The floor for the editor's start: a bare Qt Widgets program with the application set-up of the
-// editor's main (desktop name, style, Polish translations) showing an empty window of its size.
+// editor's main (style, Polish translations) showing an empty window of its size.
 
 #include <QtWidgets>
 
 int main(int argc, char *argv[])
 {
     QApplication aplikacja(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     QTranslator tlumaczenie;
