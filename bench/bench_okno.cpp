@@ -35,7 +35,7 @@
 
 using namespace edytor;
 constexpr int kRund = 11; // of whole processes
-QString katalog;          // holds the set file; the processes start and write their files here
+QTemporaryDir katalog;    // holds the set file; the processes start and write their files here
 xcb_connection_t *x;      // this program's own connection to the X server, to watch whole processes
 
 // Counts the paint events that the widgets of this program receive.
@@ -78,9 +78,9 @@ void seria(const char *co, int ile, double budzetMs, const auto &zdarzenie)
 void uruchom(QProcess &p, const char *program, const QProcessEnvironment &zmienne, const QStringList &arg)
 {
     p.setProcessEnvironment(zmienne);
-    p.setWorkingDirectory(katalog);
+    p.setWorkingDirectory(katalog.path());
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.setStandardOutputFile(katalog + QStringLiteral("/wyjscie.txt"));
+    p.setStandardOutputFile(katalog.filePath(QStringLiteral("wyjscie.txt")));
     p.start(QLatin1String(program), arg);
 }
 
@@ -130,9 +130,7 @@ int main(int argc, char *argv[])
     QApplication aplikacja(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the editor's main
     aplikacja.installEventFilter(&malowania);
-    QTemporaryDir tymczasowy;
-    katalog = tymczasowy.path();
-    const QString sciezka = katalog + QStringLiteral("/POMIAR.ORB");
+    const QString sciezka = katalog.filePath(QStringLiteral("POMIAR.ORB"));
     testy::zapisz(sciezka, pomiary::plikPomiarowy()); // a failure shows as failed loads and exports
 
     std::printf("The window in-process: medians from the event to the window repainted\n");
@@ -190,11 +188,11 @@ int main(int argc, char *argv[])
             if (n > 0)
                 czas[i].push_back(ms), pamiec[i].push_back(mib), wsadowo[i].push_back(wsad);
         }
-    const qsizetype zapisane = QDir(katalog, QStringLiteral("[0-9]*")).count();
+    const qsizetype zapisane = QDir(katalog.path(), QStringLiteral("[0-9]*")).count();
     // Once more, the dynamic loader telling which files it opened.
     bezEkranu.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
     const bool wykonany = eksport(EDYTOR, bezEkranu, QStringLiteral("LD")) >= 0;
-    const QByteArray ld = testy::czytaj(katalog + QStringLiteral("/wyjscie.txt"));
+    const QByteArray ld = testy::czytaj(katalog.filePath(QStringLiteral("wyjscie.txt")));
     const bool widgets = ld.contains("libQt6Widgets.so"), wtyczka = ld.contains("/platforms/lib");
 
     using namespace pomiary;

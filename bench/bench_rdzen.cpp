@@ -48,8 +48,8 @@ int main(int argc, char **argv)
 
     const QByteArray plik = pomiary::plikPomiarowy(stan);
     const DaneZestawu dane = *OdczytajZestaw(plik);
-    const QImage paleta = ObrazPalety();
-    QImage obraz(2 * kObiektow * kBokObrazka, kBokObrazka, QImage::Format_RGB32);
+    const Obraz paleta = ObrazPalety();
+    Obraz obraz(2 * kObiektow * kBokObrazka, kBokObrazka, 0);
     // Each operation: its budget in microseconds and one call, the second argument counting the calls.
     // clang-format off
     const std::vector<std::tuple<const char *, double, std::function<void(StanEdytora &, int)>>> operacje{

@@ -1,16 +1,20 @@
 // The floor for the editor's start: a bare Qt Widgets program with the application set-up of the
-// editor's main (style, Polish translations) showing an empty window of its size.
+// editor's window (the style and its own palette, Polish locale and translations) showing an empty
+// window of its size.
 
-#include <QtWidgets>
+#include "io/polski.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication aplikacja(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    QTranslator tlumaczenie;
-    if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&tlumaczenie);
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    edytor::UstawPolski();
     QWidget okno;
     okno.setFixedSize(833, 584);
     okno.show();

@@ -1,12 +1,13 @@
 # Checks that the package's Depends covers every library the editor is linked against, at the
 # lowest version dpkg-shlibdeps asks for.
-# cmake -DDPKG_SHLIBDEPS= -DPROGRAM= -DZALEZNOSCI="<Depends>" -DKATALOG= -P sprawdz-zaleznosci.cmake
+# cmake -DDPKG_SHLIBDEPS= -DPROGRAM= -DMODUL= -DZALEZNOSCI="<Depends>" -DKATALOG= -P sprawdz-zaleznosci.cmake
 
 get_filename_component(PROGRAM "${PROGRAM}" ABSOLUTE)
+get_filename_component(MODUL "${MODUL}" ABSOLUTE)
 # dpkg-shlibdeps wants to be run from a source tree with debian/control.
 file(REMOVE_RECURSE "${KATALOG}")
 file(WRITE "${KATALOG}/debian/control" "")
-execute_process(COMMAND "${DPKG_SHLIBDEPS}" -O "${PROGRAM}"
+execute_process(COMMAND "${DPKG_SHLIBDEPS}" -O "${PROGRAM}" "${MODUL}"
                 WORKING_DIRECTORY "${KATALOG}"
                 OUTPUT_VARIABLE wyjscie ERROR_VARIABLE bledy_narzedzia RESULT_VARIABLE wynik)
 if(NOT wynik EQUAL 0 OR NOT wyjscie MATCHES "shlibs:Depends=([^\n]*)")

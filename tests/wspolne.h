@@ -5,8 +5,11 @@
 // after a deliberate change; review the difference before committing it).
 
 #include "io/dialogi.h"
+#include "model/obraz.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QList>
 #include <QTest>
 
@@ -43,6 +46,21 @@ inline bool zapisz(const QString &sciezka, const QByteArray &bajty)
 {
     QFile f(sciezka);
     return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
+}
+
+inline QByteArray png(const QImage &obraz)
+{
+    QByteArray bajty;
+    QBuffer bufor(&bajty);
+    bufor.open(QIODevice::WriteOnly);
+    obraz.save(&bufor, "PNG");
+    return bajty;
+}
+
+inline QByteArray png(const Obraz &obraz)
+{
+    return png(QImage(reinterpret_cast<const uchar *>(obraz.piksele.data()), obraz.szerokosc, obraz.wysokosc,
+                      qsizetype(sizeof(QRgb)) * obraz.szerokosc, QImage::Format_RGB32));
 }
 
 /** Whether the bytes equal the expected file tests/dane/<nazwa>. */

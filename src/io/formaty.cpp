@@ -1,6 +1,7 @@
 #include "io/formaty.h"
 
 #include <cstring>
+#include <utility>
 
 namespace edytor {
 
@@ -101,12 +102,40 @@ std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QBy
     }
 }
 
-void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3)
+QByteArray ZakodujBMP(const Obraz &obraz)
 {
-    const int szerokosc = miniatury.width();
-    for (int y = 0; y < miniatury.height(); ++y) {
-        const QRgb *zrodlo = reinterpret_cast<const QRgb *>(miniatury.constScanLine(y));
-        QRgb *cel = reinterpret_cast<QRgb *>(obraz.scanLine(y));
+    constexpr int kKropekNaMetr = 3780;  // 96 dots per inch
+    const int linia = (3 * obraz.szerokosc + 3) & ~3;  // rows padded to whole 32-bit words
+    const qint32 rozmiarObrazu = linia * obraz.wysokosc;
+    QByteArray wynik;
+    wynik.reserve(54 + rozmiarObrazu);
+    const auto slowo = [&wynik](qint32 n, int bajtow) {
+        for (int i = 0; i < bajtow; ++i)
+            wynik.append(char((n >> (8 * i)) & 0xFF));
+    };
+    wynik.append("BM");
+    slowo(54 + rozmiarObrazu, 4);
+    slowo(0, 4);
+    slowo(54, 4);
+    for (const auto &[n, bajtow] : {std::pair{40, 4}, {obraz.szerokosc, 4}, {obraz.wysokosc, 4}, {1, 2}, {24, 2},
+                                   {0, 4}, {rozmiarObrazu, 4}, {kKropekNaMetr, 4}, {kKropekNaMetr, 4},
+                                   {0, 4}, {0, 4}})
+        slowo(n, bajtow);
+    for (int y = obraz.wysokosc - 1; y >= 0; --y) {
+        const QRgb *wiersz = obraz.wiersz(y);
+        for (int x = 0; x < obraz.szerokosc; ++x)
+            wynik.append(char(qBlue(wiersz[x]))).append(char(qGreen(wiersz[x]))).append(char(qRed(wiersz[x])));
+        wynik.append(linia - 3 * obraz.szerokosc, '\0');
+    }
+    return wynik;
+}
+
+void RysujObrazEksportu(Obraz &obraz, const Obraz &miniatury, QRgb kolorPF2, QRgb kolorPF3)
+{
+    const int szerokosc = miniatury.szerokosc;
+    for (int y = 0; y < miniatury.wysokosc; ++y) {
+        const QRgb *zrodlo = miniatury.wiersz(y);
+        QRgb *cel = obraz.wiersz(y);
         std::memcpy(cel, zrodlo, sizeof(QRgb) * szerokosc);
         for (int x = 0; x < szerokosc; ++x) {
             const QRgb c = zrodlo[x];

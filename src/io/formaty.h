@@ -3,7 +3,6 @@
 #include "model/stan.h"
 
 #include <QByteArray>
-#include <QImage>
 
 #include <optional>
 
@@ -43,10 +42,13 @@ std::optional<DaneZestawu> OdczytajZestaw(const QByteArray &bajty);
 /** Reads a file of two character sets (2048 bytes, or 2054 with a header skipped unread). */
 std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QByteArray &bajty);
 
+/** A picture as an uncompressed 24-bit Windows bitmap, bottom row first, at 96 dots per inch. */
+QByteArray ZakodujBMP(const Obraz &obraz);
+
 /**
  * The export picture, 4096 x 32: the 64 thumbnails as drawn, then the same with every pixel of
  * PF2's screen colour and of PF3's exchanged.
  */
-void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3);
+void RysujObrazEksportu(Obraz &obraz, const Obraz &miniatury, QRgb kolorPF2, QRgb kolorPF3);
 
 } // namespace edytor

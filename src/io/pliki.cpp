@@ -7,11 +7,12 @@
 #include "io/formaty.h"
 #include "view/miniatury.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace edytor {
 
@@ -52,13 +53,36 @@ void bladPliku(Dialogi &dialogi, const QString &co, const QString &sciezka, cons
                       kUwaga, Przyciski::Ok, Ikona::Blad);
 }
 
+/** The reason for a failure of the file system, in Polish whatever the system's language. */
+QString powodBledu(int numer)
+{
+    switch (numer) {
+    case ENOENT: return QStringLiteral("Nie ma takiego pliku ani folderu.");
+    case EACCES:
+    case EPERM: return QStringLiteral("Brak uprawnień.");
+    case EISDIR: return QStringLiteral("To jest folder.");
+    case ENOTDIR: return QStringLiteral("Część ścieżki nie jest folderem.");
+    case ENOSPC: return QStringLiteral("Brak miejsca na dysku.");
+    case EDQUOT: return QStringLiteral("Przekroczony przydział miejsca na dysku.");
+    case EFBIG: return QStringLiteral("Plik jest za duży.");
+    case EROFS: return QStringLiteral("System plików jest tylko do odczytu.");
+    case ENAMETOOLONG: return QStringLiteral("Nazwa pliku jest za długa.");
+    case EIO: return QStringLiteral("Błąd wejścia-wyjścia.");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("Za dużo otwartych plików.");
+    default: return QStringLiteral("Błąd systemu plików (nr %1).").arg(numer);
+    }
+}
+
 /** Writes a whole file or nothing: the previous file stays intact when anything fails. */
 bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
 {
     // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
     // a commit that reports success over a truncated file.
+    // errno is read right after the call that failed, for a reason in Polish.
     QSaveFile plik(sciezka);
     qint64 zapisano = 0;
+    errno = 0;
     if (plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         while (zapisano < bajty.size()) {
             const qint64 n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano);
@@ -69,24 +93,11 @@ bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajt
         if (zapisano == bajty.size() && plik.commit())
             return true;
     }
-    const QString powod = plik.error() != QFileDevice::NoError ? plik.errorString()
-                                                               : QStringLiteral("Nie zapisano wszystkich danych.");
+    const int numer = errno;
+    const QString powod = numer != 0 ? powodBledu(numer) : QStringLiteral("Nie zapisano wszystkich danych.");
     plik.cancelWriting();
     bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod);
     return false;
-}
-
-bool zapiszBitmape(Dialogi &dialogi, const QString &sciezka, const QImage &obraz)
-{
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    if (!obraz.save(&bufor, "BMP")) {
-        bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka,
-                  QStringLiteral("Nie można utworzyć obrazu."));
-        return false;
-    }
-    return zapiszPlik(dialogi, sciezka, bajty);
 }
 
 DaneZestawu daneZestawu(const StanEdytora &stan)
@@ -122,10 +133,12 @@ void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
 
     QFile plik(*sciezka);
     const QFileInfo info(*sciezka);
+    errno = 0;
     if (!info.isFile() || !plik.open(QIODevice::ReadOnly)) {
+        const int numer = errno;
         const QString powod = !info.exists() ? QStringLiteral("Plik nie istnieje.")
             : !info.isFile()                 ? QStringLiteral("To nie jest plik.")
-                                             : plik.errorString();
+                                             : powodBledu(numer);
         bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka, powod);
         return;
     }
@@ -143,11 +156,14 @@ void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
         WybierzTryb(stan, Tryb::JGP);
 
     // The whole file is read first; the set changes only when it came in exactly as measured.
+    errno = 0;
     const QByteArray bajty = plik.read(rozmiar + 1);
     if (bajty.size() != rozmiar) {
+        const int numer = errno;
         bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka,
-                  plik.error() != QFileDevice::NoError ? plik.errorString()
-                                                       : QStringLiteral("Plik zmienił rozmiar podczas odczytu."));
+                  plik.error() != QFileDevice::NoError && numer != 0
+                      ? powodBledu(numer)
+                      : QStringLiteral("Plik zmienił rozmiar podczas odczytu."));
         return;
     }
     // The bytes have the measured size, so the decoder of that kind always has a result.
@@ -182,20 +198,23 @@ void Eksportuj(StanEdytora &stan, Dialogi &dialogi)
                   stan.NazwaZestawu});
     if (!sciezka || !czyZastapic(dialogi, *sciezka))
         return;
-    const QString &nazwa = *sciezka;
+    if (ZapiszEksport(stan, dialogi, *sciezka))
+        dialogi.komunikat(QStringLiteral("Pliki zostały pomyślnie zapisane"), QStringLiteral("Informacja"),
+                          Przyciski::Ok, Ikona::Informacja);
+}
+
+bool ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska)
+{
     if (!zapiszPlik(dialogi, nazwa + QStringLiteral(".FN2"), ZakodujZnaki(stan.zestaw.Znaki)))
-        return;
+        return false;
     stan.NazwaZestawu = QFileInfo(nazwa).fileName();
     if (!zapiszPlik(dialogi, nazwa + QStringLiteral(".KODY"), ZakodujKody(stan.zestaw.Obiekty))
         || !zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.WartoscKoloru)))
-        return;
+        return false;
     RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.KolorEkranowy[PF2], stan.KolorEkranowy[PF3]);
     stan.zmiany |= ZmianaObrazuEksportu;
-    if (!zapiszBitmape(dialogi, nazwa + QStringLiteral(".TILES.BMP"), stan.obrazEksportu)
-        || !zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8()))
-        return;
-    dialogi.komunikat(QStringLiteral("Pliki zostały pomyślnie zapisane"), QStringLiteral("Informacja"), Przyciski::Ok,
-                      Ikona::Informacja);
+    return zapiszPlik(dialogi, nazwa + QStringLiteral(".TILES.BMP"), ZakodujBMP(stan.obrazEksportu))
+           && (!zLiniaAutorska || zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8()));
 }
 
 } // namespace edytor

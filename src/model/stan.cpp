@@ -10,13 +10,6 @@ constexpr std::array<Bajt, kRejestrow> kWartosciPoczatkowe{40, 202, 148, 0, 70};
 constexpr std::array<QRgb, kRejestrow> kKoloryPoczatkowe{
     qRgb(255, 152, 44), qRgb(39, 249, 39), qRgb(28, 113, 198), qRgb(0, 0, 0), qRgb(205, 62, 207)};
 
-QImage czarnyObraz(int szerokosc, int wysokosc)
-{
-    QImage obraz(szerokosc, wysokosc, QImage::Format_RGB32);
-    obraz.fill(kCzarny);
-    return obraz;
-}
-
 } // namespace
 
 StanEdytora StanPoczatkowy()
@@ -47,10 +40,9 @@ StanEdytora StanPoczatkowy()
     s.NazwaZestawu = QStringLiteral("ZESTAW.ORB");
     s.wybranaZamiana = -1;
 
-    s.miniatury = czarnyObraz(kObiektow * kBokObrazka, kBokObrazka);
-    s.podglad = czarnyObraz(kBokObrazka, kBokObrazka);
-    s.obrazEksportu = QImage(2 * kObiektow * kBokObrazka, kBokObrazka, QImage::Format_RGB32);
-    s.obrazEksportu.fill(kJasnySzary);
+    s.miniatury = Obraz(kObiektow * kBokObrazka, kBokObrazka, kCzarny);
+    s.podglad = Obraz(kBokObrazka, kBokObrazka, kCzarny);
+    s.obrazEksportu = Obraz(2 * kObiektow * kBokObrazka, kBokObrazka, kJasnySzary);
     s.zmiany = ZmianaMiniatur | ZmianaPodgladu;
     return s;
 }

@@ -3,7 +3,8 @@
 #include "model/stale.h"
 #include "model/zestaw.h"
 
-#include <QImage>
+#include "model/obraz.h"
+
 #include <QString>
 
 #include <array>
@@ -59,9 +60,9 @@ struct StanEdytora {
     QString NazwaZestawu;
     int wybranaZamiana = -1;  // item shown by the swap list; -1 while it still reads "Zamiana"
 
-    QImage miniatury;  // the 64 thumbnails side by side, 2048 x 32
-    QImage podglad;    // the preview of the edited object, 32 x 32
-    QImage obrazEksportu;  // the off-screen surface of the export picture, 4096 x 32
+    Obraz miniatury;  // the 64 thumbnails side by side, 2048 x 32
+    Obraz podglad;    // the preview of the edited object, 32 x 32
+    Obraz obrazEksportu;  // the off-screen surface of the export picture, 4096 x 32
 
     unsigned zmiany = 0;  // Zmiana flags since the window last looked
 

@@ -1,10 +1,48 @@
 #include "ui/dialogiqt.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QMessageBox>
+#include <QTreeView>
 #include <QWidget>
 
 namespace edytor {
+
+namespace {
+
+/** "1 bajt", "2 bajty", "5 bajtów", then "2,5 kB" and so on. */
+QString rozmiarPliku(qint64 bajty)
+{
+    if (bajty >= 1024)
+        return QLocale().formattedDataSize(bajty, 1, QLocale::DataSizeTraditionalFormat);
+    const qint64 jednosci = bajty % 10, dziesiatki = bajty % 100 / 10;
+    const char16_t *slowo = bajty == 1 ? u"bajt" : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? u"bajty" : u"bajtów";
+    return QString::number(bajty) + u' ' + QString::fromUtf16(slowo);
+}
+
+/**
+ * The dialog's file list with sizes and dates in Polish: Qt's file model writes them in the
+ * system's language, whatever translations are loaded.
+ */
+class PolskaListaPlikow : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &indeks, int rola) const override
+    {
+        const auto *pliki = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (rola != Qt::DisplayRole || !pliki || (indeks.column() != 1 && indeks.column() != 3))
+            return QIdentityProxyModel::data(indeks, rola);
+        const QFileInfo info = pliki->fileInfo(mapToSource(indeks));
+        if (indeks.column() == 3)
+            return QLocale().toString(info.lastModified(), QStringLiteral("d.MM.yyyy HH:mm"));
+        return info.isDir() ? QString() : rozmiarPliku(info.size());
+    }
+};
+
+} // namespace
 
 DialogiQt::DialogiQt(QWidget *okno) : QObject(okno), m_okno(okno)
 {
@@ -14,10 +52,13 @@ DialogiQt::DialogiQt(QWidget *okno) : QObject(okno), m_okno(okno)
 QStringList DialogiQt::filtryQt(const QString &filtr)
 {
     // The description is shown as given; the pattern travels in parentheses that the dialog hides.
+    // "*.*" goes as "*": with a pattern that has an extension, Qt's save dialog would put that
+    // extension, a literal "*", into the typed name when the filter is chosen.
     const QStringList czesci = filtr.split(u'|');
     QStringList filtry;
     for (qsizetype i = 0; i + 1 < czesci.size(); i += 2)
-        filtry << czesci[i] + QStringLiteral(" (") + czesci[i + 1] + u')';
+        filtry << czesci[i] + QStringLiteral(" (")
+                      + (czesci[i + 1] == QStringLiteral("*.*") ? QStringLiteral("*") : czesci[i + 1]) + u')';
     return filtry;
 }
 
@@ -32,6 +73,11 @@ std::optional<QString> DialogiQt::wybierzPlik(const PytanieOPlik &pytanie)
     dialog.setNameFilters(filtryQt(pytanie.filtr));
     if (!pytanie.proponowanaNazwa.isEmpty())
         dialog.selectFile(pytanie.proponowanaNazwa);
+    dialog.setProxyModel(new PolskaListaPlikow(&dialog));
+    // Wide enough for every column of the detailed list to read whole.
+    dialog.resize(760, 460);
+    if (auto *lista = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
+        lista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -16,6 +16,9 @@
 #include "view/paleta.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -58,7 +61,9 @@ void ustawTlo(QWidget *w, QRgb kolor)
     QPalette paleta = w->palette();
     if (w->autoFillBackground() && paleta.color(w->backgroundRole()).rgb() == kolor)
         return;
+    // The text keeps to black on a fixed background, whatever colours the desktop's theme gives.
     paleta.setColor(w->backgroundRole(), QColor(kolor));
+    paleta.setColor(w->foregroundRole(), QColor(kCzarny));
     w->setPalette(paleta);
     w->setAutoFillBackground(true);
 }
@@ -98,6 +103,7 @@ Edytor::Edytor(QWidget *rodzic) : QWidget(rodzic), m_stan(StanPoczatkowy()), m_p
     setObjectName(QStringLiteral("Edytor"));
     setWindowTitle(informacje::tytulOkna());
     setFixedSize(piks(12495), piks(8760));
+    setAcceptDrops(true);
     // A narrow face keeps the captions inside the window's small, fixed widgets.
     QFont czcionka(QStringLiteral("DejaVu Sans Condensed"));
     czcionka.setPixelSize(11);
@@ -189,7 +195,8 @@ void Edytor::zbudujZestaw()
         wykonuj(m_ZZ[i], &Obrazek::dwuklik, [i](StanEdytora &s) { ZZ_DblClick(s, i); });
     }
     m_picZestaw = new Obrazek(this, QStringLiteral("picZestaw"), twipy(-24720, 8640, 61477, 510),
-                              PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu, m_stan.obrazEksportu.rect());
+                              PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu,
+                              QRect(0, 0, m_stan.obrazEksportu.szerokosc, m_stan.obrazEksportu.wysokosc));
 }
 
 void Edytor::zbudujSiatke()
@@ -270,12 +277,48 @@ void Edytor::zbudujOpcje()
 
     auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
-                                PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.rect());
+                                PoleKoloru::Brzeg::Wklesly, &m_paleta,
+                                QRect(0, 0, m_paleta.szerokosc, m_paleta.wysokosc));
     // Every mouse button picks.
     connect(m_PaletaAtari, &Obrazek::nacisniety, this, [this](int, QPoint punkt) {
         WybierzZPalety(m_stan, m_paleta, punkt.x(), punkt.y());
         synchronizuj();
     });
+}
+
+void Edytor::wczytajPlik(const QString &sciezka)
+{
+    DialogiZPlikiem dialogi(*m_dialogi, sciezka);
+    Wczytaj(m_stan, dialogi);
+    synchronizuj();
+}
+
+namespace {
+
+/** The path of the one local file that a drag carries, or nothing. */
+std::optional<QString> przeciagnietyPlik(const QMimeData *dane)
+{
+    if (!dane || dane->urls().size() != 1 || !dane->urls().constFirst().isLocalFile())
+        return std::nullopt;
+    const QString sciezka = dane->urls().constFirst().toLocalFile();
+    return QFileInfo(sciezka).isFile() ? std::optional(sciezka) : std::nullopt;
+}
+
+} // namespace
+
+void Edytor::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (przeciagnietyPlik(e->mimeData()))
+        e->acceptProposedAction();
+}
+
+void Edytor::dropEvent(QDropEvent *e)
+{
+    if (const auto sciezka = przeciagnietyPlik(e->mimeData())) {
+        e->acceptProposedAction();
+        // After the drop has ended, so that the source is not kept waiting by a message box.
+        QMetaObject::invokeMethod(this, [this, s = *sciezka] { wczytajPlik(s); }, Qt::QueuedConnection);
+    }
 }
 
 void Edytor::synchronizuj()

@@ -39,8 +39,16 @@ public:
     /** Brings every widget in line with the state, touching only what differs. */
     void synchronizuj();
 
+    /** Loads a file as "Wczytaj" does once its dialog has returned that path (the command line, a drop). */
+    void wczytajPlik(const QString &sciezka);
+
     /** The widget of cell n of the editing grid and the cell's place in it. */
     SiatkaKomorek *znakKomorki(int n) const { return m_Znak[n / kKomorekZnaku]; }
+
+protected:
+    /** One local file dropped on the window loads; anything else is refused. */
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
 
 private:
     /** Connects a widget's signal to an operation on the state, followed by the sync. */
@@ -56,7 +64,7 @@ private:
 
     StanEdytora m_stan;
     Dialogi *m_dialogi = nullptr;  // owned by the window as its child cdIO
-    QImage m_paleta;
+    Obraz m_paleta;
 
     std::array<QLabel *, kPozycji> m_lblZnak{};
     std::array<QRadioButton *, 2> m_optTryb{};

@@ -87,7 +87,7 @@ void PoleKoloru::paintEvent(QPaintEvent *e)
 }
 
 Obrazek::Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Brzeg brzeg,
-                 const QImage *obraz, const QRect &fragment)
+                 const Obraz *obraz, const QRect &fragment)
     : PoleKoloru(rodzic, nazwa, miejsce, kCzarny, brzeg), m_obraz(obraz), m_fragment(fragment)
 {
 }
@@ -95,7 +95,7 @@ Obrazek::Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Br
 void Obrazek::rysujZawartosc(QPainter &p, const QRect &)
 {
     const int b = gruboscBrzegu();
-    p.drawImage(QPoint(b, b), *m_obraz, m_fragment);
+    p.drawImage(QPoint(b, b), widok(*m_obraz), m_fragment);
 }
 
 void Obrazek::mousePressEvent(QMouseEvent *e)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/obraz.h"
 #include "model/stale.h"
 
 #include <QComboBox>
@@ -48,7 +49,7 @@ class Obrazek : public PoleKoloru {
     Q_OBJECT
 public:
     Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Brzeg brzeg,
-            const QImage *obraz, const QRect &fragment);
+            const Obraz *obraz, const QRect &fragment);
 
 signals:
     void klik();
@@ -62,7 +63,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
-    const QImage *m_obraz;
+    const Obraz *m_obraz;
     QRect m_fragment;
 };
 
@@ -136,6 +137,13 @@ public:
 protected:
     void wheelEvent(QWheelEvent *e) override { e->ignore(); }
 };
+
+/** A picture of the core as Qt's image over the same memory, for painting; no copy is made. */
+inline QImage widok(const Obraz &obraz)
+{
+    return QImage(reinterpret_cast<const uchar *>(obraz.piksele.data()), obraz.szerokosc, obraz.wysokosc,
+                  qsizetype(sizeof(QRgb)) * obraz.szerokosc, QImage::Format_RGB32);
+}
 
 /** The mouse button as the editor numbers it: 1 left, 2 right, 4 middle, 0 any other. */
 int numerPrzycisku(Qt::MouseButton przycisk);

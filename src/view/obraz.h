@@ -2,7 +2,7 @@
 
 #include "model/stale.h"
 
-#include <QImage>
+#include "model/obraz.h"
 
 namespace edytor {
 
@@ -13,10 +13,7 @@ namespace edytor {
 struct Piksele {
     QRgb *poczatek;
     qsizetype linia;
-    explicit Piksele(QImage &obraz)
-        : poczatek(reinterpret_cast<QRgb *>(obraz.bits())), linia(obraz.bytesPerLine() / qsizetype(sizeof(QRgb)))
-    {
-    }
+    explicit Piksele(Obraz &obraz) : poczatek(obraz.piksele.data()), linia(obraz.szerokosc) {}
     /** Grid column X (0 to 7) and row Y (0 to 15) of the object picture that starts at column x0. */
     void punkt(int x0, int X, int Y, QRgb kolor) const
     {
@@ -28,7 +25,7 @@ struct Piksele {
 };
 
 /** One object pixel, as above, for a single write. */
-inline void rysujPunkt(QImage &obraz, int x0, int X, int Y, QRgb kolor)
+inline void rysujPunkt(Obraz &obraz, int x0, int X, int Y, QRgb kolor)
 {
     Piksele(obraz).punkt(x0, X, Y, kolor);
 }

@@ -1,7 +1,5 @@
 #include "view/paleta.h"
 
-#include <QPainter>
-
 #include <array>
 
 namespace edytor {
@@ -43,16 +41,13 @@ QRgb kolorSwatcha(int numer)
     return 0xFF000000u | kPaleta[(numer >> 4) & 15][(numer & 15) / 2];
 }
 
-QImage ObrazPalety()
+Obraz ObrazPalety()
 {
-    QImage obraz(kSzerokoscPalety, kWysokoscPalety, QImage::Format_RGB32);
-    obraz.fill(kTloPalety);
-    QPainter p(&obraz);
+    Obraz obraz(kSzerokoscPalety, kWysokoscPalety, kTloPalety);
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 8; ++c) {
-            const QRect ramka(kKrokX * c, kKrokY * r, kRamkaX, kRamkaY);
-            p.fillRect(ramka, QColor(kCzarny));
-            p.fillRect(ramka.adjusted(1, 1, -1, -1), QColor(kolorSwatcha(16 * r + 2 * c)));
+            obraz.wypelnij(kKrokX * c, kKrokY * r, kRamkaX, kRamkaY, kCzarny);
+            obraz.wypelnij(kKrokX * c + 1, kKrokY * r + 1, kRamkaX - 2, kRamkaY - 2, kolorSwatcha(16 * r + 2 * c));
         }
     }
     return obraz;

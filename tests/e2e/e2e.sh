@@ -1,19 +1,19 @@
 #!/bin/bash
-# The real editor on a private X server, used as a user would through xdotool: open object 17,
-# paint with PF0 and PF1, store, save and compare the bytes, change the set and load it back,
-# export and check the files. $1: the editor's executable. Places are the window's layout.
-set -euo pipefail
-program=$(realpath "$1")
-dane=$(realpath "$(dirname "$0")/../dane")
-tmp=$(mktemp -d)
+# The real editor on a private X server, used as a user would through xdotool: started with a
+# set file named on the command line, open object 17, paint with PF0 and PF1, store, save and
+# compare the bytes, change the set and load it back, export and check the files, which the
+# batch export of the same set must give byte for byte. $1: the editor's executable. Places are
+# the window's layout.
+source "$(dirname "$0")/poczatek.sh"
 trap 'kill $edytor $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
-cd "$tmp"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>ekran 2>/dev/null & xvfb=$!
 for _ in $(seq 100); do [ -s ekran ] && break; sleep 0.1; done
 export DISPLAY=":$(cat ekran)" HOME="$tmp" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE XDG_CONFIG_HOME XDG_DATA_HOME
-"$program" 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
+cp "$dane/poczatek.ORB" start.ORB
+printf '\x42' | dd of=start.ORB bs=1 seek=2560 conv=notrunc status=none    # PF0's colour number
+"$program" start.ORB 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
 okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Edytor obiektów')
 
 klik() { xdotool mousemove --sync --window "$okno" "$1" "$2" click --repeat "${3:-1}" --delay 60 1; }
@@ -34,7 +34,7 @@ klik 568 36; klik 288 32            # PF0 into cell 0: row 0 of character 17 is 
 klik 568 68; klik 320 48            # PF1 into cell 5: row 1 is 00 10 00 00
 klik 400 312                        # "Zapamiętaj edytowany obiekt"
 zapisz a.ORB
-cp "$dane/poczatek.ORB" oczekiwany.ORB
+cp start.ORB oczekiwany.ORB
 printf '\x40\x20' | dd of=oczekiwany.ORB bs=1 seek=136 conv=notrunc status=none
 cmp a.ORB oczekiwany.ORB
 
@@ -51,4 +51,7 @@ grep -q "^Edytor obiektów" D
 [ "$(identify -format '%wx%h' D.TILES.BMP)" = 4096x32 ]
 # Object 17 starts at column 544: cell 0 in PF0's colour, cell 5 (x + 4, y + 2) in PF1's.
 [ "$(convert D.TILES.BMP -crop 8x4+544+0 +repage -format '%[hex:p{0,0}] %[hex:p{4,2}]' info:)" = "FF982C 27F927" ]
+unset DISPLAY
+"$program" --eksportuj a.ORB W
+for koncowka in "" .FN2 .KODY .KOLORY .TILES.BMP; do cmp "D$koncowka" "W$koncowka"; done
 echo "e2e: OK"

@@ -3,22 +3,27 @@
 // file they leave.
 
 #include "../wspolne.h"
+#include "ui/dialogiqt.h"
 #include "ui/edytor.h"
 #include "ui/widzety.h"
 
 #include <QAbstractButton>
-#include <QBuffer>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace edytor;
 
 namespace {
 
-/** A line per named widget: name, place in its parent, caption, and whether it is off. */
+/** A line per named widget: name, place in its parent, caption or colour, and whether it is off. */
 QByteArray opis(const QWidget &okno)
 {
     QString tekst;
@@ -34,20 +39,16 @@ QByteArray opis(const QWidget &okno)
             napis = g->title();
         else if (auto *c = qobject_cast<const QComboBox *>(w))
             napis = c->currentText();
+        else if (auto *p = qobject_cast<const PoleKoloru *>(w))
+            napis = QString::number(p->kolor(), 16);
+        if (w->autoFillBackground())
+            napis += QStringLiteral(" on ") + w->palette().color(w->backgroundRole()).name() + u'/'
+                     + w->palette().color(w->foregroundRole()).name();
         const QRect r = w->geometry();
         tekst += QStringLiteral("%1 %2,%3 %4x%5 \"%6\"%7\n").arg(w->objectName()).arg(r.x()).arg(r.y())
                      .arg(r.width()).arg(r.height()).arg(napis, w->isEnabled() ? QString() : QStringLiteral(" off"));
     }
     return tekst.toUtf8();
-}
-
-QByteArray png(const QImage &obraz)
-{
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "PNG");
-    return bajty;
 }
 
 } // namespace
@@ -56,6 +57,8 @@ class TestOkno : public QObject {
     Q_OBJECT
 private slots:
     void okno();
+    void upuszczenie();
+    void filtrNieZmieniaNazwy();
 };
 
 void TestOkno::okno()
@@ -105,17 +108,59 @@ void TestOkno::okno()
     d.pliki = {QStringLiteral("a.ORB")};
     klik("cmdSave");
     QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("a.ORB")), QStringLiteral("okno.ORB")));
-    QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
-    QVERIFY(testy::jakWzorzec(png(e.grab().toImage()), QStringLiteral("okno.png")));
-
     klik("optTryb(0)");
     d.pliki = {QStringLiteral("a.ORB")};
     klik("cmdLoad");
     QCOMPARE(e.stan().TrybZawartosci, Tryb::JGP);
+    QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
+    QVERIFY(testy::jakWzorzec(testy::png(e.grab().toImage()), QStringLiteral("okno.png")));
     d.pliki = {QStringLiteral("X")};
     klik("cmdExport");
     QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
     QCOMPARE(d.komunikaty.size(), 2);
+}
+
+void TestOkno::upuszczenie()
+{
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("b.ORB"));
+    QVERIFY(QFile::copy(QStringLiteral(EDYTOR_DANE "/sesja.ORB"), plik));
+    Edytor e;
+    const auto upusc = [&e](const QList<QUrl> &adresy) {
+        QMimeData dane;
+        dane.setUrls(adresy);
+        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, {});
+        QApplication::sendEvent(&e, &wejscie);
+        QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, {});
+        if (wejscie.isAccepted())
+            QApplication::sendEvent(&e, &upuszczenie);
+        QCoreApplication::processEvents();
+        return wejscie.isAccepted();
+    };
+    const QUrl url = QUrl::fromLocalFile(plik);
+    QVERIFY(!upusc({url, url}) && !upusc({QUrl::fromLocalFile(katalog.path())}) && !upusc({QUrl(QStringLiteral("http://x/b.ORB"))}));
+    QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
+    QVERIFY(upusc({url}));
+    QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("b.ORB"));
+    QCOMPARE(e.stan().zestaw.Znaki[0][8 * 42 + 7], Bajt(testy::czytaj(plik)[8 * 42 + 7]));
+}
+
+void TestOkno::filtrNieZmieniaNazwy()
+{
+    QWidget okno;
+    DialogiQt dialogi(&okno);
+    QString nazwa;
+    QTimer::singleShot(0, [&nazwa] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *typ = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        typ->setCurrentIndex(1);
+        emit typ->activated(1);
+        nazwa = typ->currentText() + u'|' + dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        dialog->reject();
+    });
+    dialogi.wybierzPlik({true, QDir::tempPath(), QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
+                         QStringLiteral("ZESTAW.ORB")});
+    QCOMPARE(nazwa, QStringLiteral("Wszystkie pliki (*.*)|ZESTAW.ORB"));
 }
 
 QTEST_MAIN(TestOkno)

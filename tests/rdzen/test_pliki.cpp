@@ -15,7 +15,6 @@
 #include "view/miniatury.h"
 #include "view/paleta.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -30,22 +29,13 @@ namespace {
 const QString kZapisano = QStringLiteral("Informacja: Zestaw znaków został pomyślnie zapisany");
 const QString kZastapic = QStringLiteral("Ostrzeżenie!: Plik już istnieje!\nZastąpić?");
 
-QByteArray png(const QImage &obraz)
-{
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "PNG");
-    return bajty;
-}
-
 QByteArray zestaw(const StanEdytora &s)
 {
     return ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy});
 }
 
 /** Paints, picks, swaps, stores, copies through the buffer and switches modes, as a user would. */
-void edytuj(StanEdytora &s, const QImage &paleta)
+void edytuj(StanEdytora &s, const Obraz &paleta)
 {
     WybierzObiekt(s, 5);
     ZZ_DblClick(s, 5);
@@ -93,8 +83,8 @@ void TestPliki::sesja()
 {
     QTemporaryDir katalog;
     QVERIFY(QDir::setCurrent(katalog.path()));
-    const QImage paleta = ObrazPalety();
-    QVERIFY(testy::jakWzorzec(png(paleta), QStringLiteral("paleta.png")));
+    const Obraz paleta = ObrazPalety();
+    QVERIFY(testy::jakWzorzec(testy::png(paleta), QStringLiteral("paleta.png")));
     StanEdytora s = StanPoczatkowy();
     testy::SkryptoweDialogi d;
 
@@ -105,7 +95,7 @@ void TestPliki::sesja()
     QVERIFY(testy::jakWzorzec(testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))), QStringLiteral("poczatek.ORB")));
 
     edytuj(s, paleta);
-    QVERIFY(testy::jakWzorzec(png(s.miniatury), QStringLiteral("miniatury.png")));
+    QVERIFY(testy::jakWzorzec(testy::png(s.miniatury), QStringLiteral("miniatury.png")));
     d.pliki = {QStringLiteral("a.ORB"), QStringLiteral("a.ORB")};
     d.odpowiedzi = {Odpowiedz::Anuluj, Odpowiedz::Ok};
     Zapisz(s, d);
@@ -125,7 +115,7 @@ void TestPliki::sesja()
     QCOMPARE(testy::czytaj(QStringLiteral("X.KOLORY")), plik.mid(2560, 5));
     const QByteArray bmp = testy::czytaj(QStringLiteral("X.TILES.BMP"));
     QCOMPARE(bmp.size(), 54 + 4096 * 32 * 3);  // uncompressed, 24 bits a pixel
-    QVERIFY(testy::jakWzorzec(png(QImage::fromData(bmp, "BMP")), QStringLiteral("eksport.png")));
+    QVERIFY(testy::jakWzorzec(testy::png(QImage::fromData(bmp, "BMP")), QStringLiteral("eksport.png")));
     QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("X")), QStringLiteral("eksport.txt")));
     QCOMPARE(d.komunikaty.last(), QStringLiteral("Informacja: Pliki zostały pomyślnie zapisane"));
     QCOMPARE(s.NazwaZestawu, QStringLiteral("X"));

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace edytor {
+
+/**
+ * Polish everywhere, whatever the desktop's language: the default locale and Qt's own Polish
+ * translations (standard buttons, file dialogs, command-line help). Needs the application object.
+ */
+void UstawPolski();
+
+} // namespace edytor

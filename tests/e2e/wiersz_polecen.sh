@@ -1,0 +1,35 @@
+#!/bin/bash
+# The command line as whole processes, with no display at all: help, version, usage errors and
+# the batch export's refusals and failures. $1: the editor's executable.
+source "$(dirname "$0")/poczatek.sh"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+pomoc=$("$program" --help)
+[[ "$pomoc" == *"--eksportuj "*"-h, --help     Wyświetla tę pomoc."* ]]
+[[ "$("$program" --version)" =~ ^"Edytor obiektów "[0-9]+\.[0-9]+\.[0-9]+$ ]]
+for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c"; do
+    kod=0; "$program" $zle >wyjscie 2>bledy || kod=$?
+    [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy
+done
+
+# $1: the first line expected on standard error; the rest: the command line.
+odmowa() {
+    local oczekiwany=$1; shift
+    kod=0; "$program" "$@" 2>bledy || kod=$?
+    [ "$kod" = 1 ] && [ "$(head -1 bledy)" = "$oczekiwany" ] || { echo "$*: $kod, $(cat bledy)" >&2; exit 1; }
+}
+head -c 2048 "$dane/poczatek.ORB" > znaki.FN2
+odmowa "Niepoprawny format pliku!" --eksportuj znaki.FN2
+odmowa "Nie udało się odczytać pliku!" --eksportuj brak.ORB
+cp "$dane/poczatek.ORB" z.ORB
+odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB brak/X
+grep -qx "Nie ma takiego pliku ani folderu." bledy
+[ "$(ls)" = "bledy
+wyjscie
+z.ORB
+znaki.FN2" ]
+# Success says nothing; with the default base name the set file itself stays.
+[ -z "$("$program" --eksportuj z.ORB 2>&1)" ]
+cmp z.ORB "$dane/poczatek.ORB"
+[ "$(stat -c %s z.ORB.FN2 z.ORB.KODY z.ORB.KOLORY | tr '\n' ' ')" = "2048 512 5 " ]
+echo "wiersz polecen: OK"
