@@ -34,7 +34,7 @@
 #include <poll.h>
 
 using namespace edytor;
-constexpr int kRund = 11; // of whole processes
+constexpr int kRund = 21; // of whole processes
 QTemporaryDir katalog;    // holds the set file; the processes start and write their files here
 xcb_connection_t *x;      // this program's own connection to the X server, to watch whole processes
 
@@ -95,7 +95,7 @@ std::pair<double, double> start(const char *program)
     uruchom(p, program, QProcessEnvironment::systemEnvironment(), {});
     pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
     // Until the first damage of a window created since the start; each event freed after its turn.
-    for (xcb_generic_event_t *e = nullptr; ms < 0 && teraz() - t0 < 30000; free(e))
+    for (xcb_generic_event_t *e = nullptr; ms < 0 && teraz() - t0 < 10000; free(e))
         if (!(e = xcb_poll_for_event(x)))
             poll(&fd, 1, 100);
         else if ((e->response_type & 0x7f) == XCB_CREATE_NOTIFY) {
