@@ -1,7 +1,7 @@
 #pragma once
 
-// What the benchmark programs share: the state and set file measured, medians, and one printed line per
-// figure beside its budget.
+// What the benchmark programs share: the state and set file measured, medians, and one printed
+// line per figure beside its budget.
 
 #include "io/formaty.h"
 
