@@ -15,3 +15,6 @@ for plik in x.ORB y.orb; do
 done
 program=$(xdg-mime query default "$2")
 [ "$program" = "$3" ] || { echo "$2 opens \"$program\", not $3" >&2; exit 1; }
+# GLib's desktops (GNOME's file manager) drop an entry whose TryExec is not a program on PATH.
+PATH="$tmp/usr/bin:$PATH" gio mime "$2" | grep -q "^Default application for .*: $3\$" \
+    || { echo "gio: no default application for $2" >&2; exit 1; }

@@ -71,14 +71,14 @@ std::optional<int> bezOkna(int argc, char *argv[], QString &plik)
     if (poprawne && parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     const QStringList nazwy = parser.positionalArguments();
-    if (poprawne && parser.isSet(eksport) && !nazwy.isEmpty() && nazwy.size() <= 2)
+    if (poprawne && parser.isSet(eksport) && !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString()))
         return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
     if (poprawne && !parser.isSet(eksport) && nazwy.size() <= 1) {
         plik = nazwy.value(0);
         return std::nullopt;
     }
     bledy << "edytor-obiektow: "
-          << (!poprawne ? parser.errorText() : parser.isSet(eksport) ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY.")
+          << (!poprawne ? parser.errorText() : parser.isSet(eksport) ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
                                                                        : QStringLiteral("za dużo plików."))
           << "\nUżycie: edytor-obiektow [PLIK]\n"
              "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
@@ -87,17 +87,42 @@ std::optional<int> bezOkna(int argc, char *argv[], QString &plik)
     return 2;
 }
 
+/** Qt's own options of a window, which QApplication takes itself: 2 with a value, 1 without, 0 not one. */
+int opcjaOkna(const char *argument)
+{
+    const QByteArray a = QByteArray(argument).mid(QByteArray(argument).startsWith("--") ? 2 : 1);
+    if (a.contains('='))
+        return a.startsWith("style=") || a.startsWith("stylesheet=") ? 1 : 0;
+    for (const char *z : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+                          "qwindowtitle", "session", "display", "style", "stylesheet", "geometry", "title", "name"})
+        if (a == z)
+            return 2;
+    for (const char *bez : {"reverse", "widgetcount", "nograb", "dograb", "sync", "visual"})
+        if (a == bez)
+            return 1;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // A plain start or one file name opens the window straight away; anything else is read first
-    // without a display.
-    bool wprost = argc <= 2;
-    for (int i = 1; i < argc; ++i)
-        wprost = wprost && argv[i][0] != '-';
-    QString plik = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (!wprost)
+    // At most one file name among Qt's own window options opens the window straight away;
+    // anything else is read first without a display.
+    QString plik;
+    int nazw = 0;
+    bool wprost = true;
+    for (int i = 1; i < argc && wprost; ++i) {
+        if (argv[i][0] != '-') {
+            ++nazw;
+            plik = QString::fromLocal8Bit(argv[i]);
+        } else if (const int opcja = opcjaOkna(argv[i])) {
+            i += opcja - 1;
+        } else {
+            wprost = false;
+        }
+    }
+    if (!wprost || nazw > 1)
         if (const std::optional<int> wynik = bezOkna(argc, argv, plik))
             return *wynik;
     return okno(argc, argv, plik);

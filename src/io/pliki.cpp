@@ -94,7 +94,9 @@ bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajt
             return true;
     }
     const int numer = errno;
-    const QString powod = numer != 0 ? powodBledu(numer) : QStringLiteral("Nie zapisano wszystkich danych.");
+    const QString powod = QFileInfo(sciezka).isDir()                         ? powodBledu(EISDIR)
+                          : plik.error() != QFileDevice::NoError && numer != 0 ? powodBledu(numer)
+                                                                               : QStringLiteral("Nie zapisano wszystkich danych.");
     plik.cancelWriting();
     bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod);
     return false;

@@ -36,20 +36,21 @@ private:
 
 int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &bledy)
 {
-    // The base name is taken relative to the directory the command ran in; the load moves it.
+    // Both names are taken relative to the directory the command ran in, before the load moves it.
+    const QFileInfo plik(QFileInfo(zestaw).absoluteFilePath());
     const QString cel = QFileInfo(nazwa).absoluteFilePath();
-    const QFileInfo plik(zestaw);
+    const bool celToZestaw = plik.canonicalFilePath() == QFileInfo(cel).canonicalFilePath();
     if (plik.isFile() && plik.size() != kRozmiarZestawu) {
         bledy << "Niepoprawny format pliku!\n" << QDir::toNativeSeparators(plik.absoluteFilePath()) << Qt::endl;
         return 1;
     }
     DialogiKonsoli konsola(bledy);
-    DialogiZPlikiem dialogi(konsola, zestaw);
+    DialogiZPlikiem dialogi(konsola, plik.filePath());
     StanEdytora stan = StanPoczatkowy();
     Wczytaj(stan, dialogi);
     // With the default base name the base file is the set file itself: the credit line does not
     // replace the user's set.
-    if (konsola.blad || !ZapiszEksport(stan, konsola, cel, QFileInfo(cel) != plik))
+    if (konsola.blad || !ZapiszEksport(stan, konsola, cel, !celToZestaw))
         return 1;
     return 0;
 }

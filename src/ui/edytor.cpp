@@ -308,14 +308,18 @@ std::optional<QString> przeciagnietyPlik(const QMimeData *dane)
 
 void Edytor::dragEnterEvent(QDragEnterEvent *e)
 {
-    if (przeciagnietyPlik(e->mimeData()))
-        e->acceptProposedAction();
+    // Always a copy: the editor only reads the file, whatever the source proposes.
+    if (przeciagnietyPlik(e->mimeData())) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+    }
 }
 
 void Edytor::dropEvent(QDropEvent *e)
 {
     if (const auto sciezka = przeciagnietyPlik(e->mimeData())) {
-        e->acceptProposedAction();
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
         // After the drop has ended, so that the source is not kept waiting by a message box.
         QMetaObject::invokeMethod(this, [this, s = *sciezka] { wczytajPlik(s); }, Qt::QueuedConnection);
     }

@@ -29,7 +29,8 @@ wyjscie
 z.ORB
 znaki.FN2" ]
 # Success says nothing; with the default base name the set file itself stays.
-[ -z "$("$program" --eksportuj z.ORB 2>&1)" ]
-cmp z.ORB "$dane/poczatek.ORB"
-[ "$(stat -c %s z.ORB.FN2 z.ORB.KODY z.ORB.KOLORY | tr '\n' ' ')" = "2048 512 5 " ]
+mkdir sub && mv z.ORB sub/
+[ -z "$("$program" --eksportuj sub/z.ORB 2>&1)" ]
+cmp sub/z.ORB "$dane/poczatek.ORB"
+[ "$(stat -c %s sub/z.ORB.FN2 sub/z.ORB.KODY sub/z.ORB.KOLORY | tr '\n' ' ')" = "2048 512 5 " ]
 echo "wiersz polecen: OK"

@@ -123,10 +123,15 @@ void TestPliki::sesja()
     QCOMPARE(d.pytania.last().folder, QDir::currentPath());
     QCOMPARE(QDir().entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
 
-    // Character sets alone, behind a 6-byte header: "JGP" on request, the layout of that mode.
+    // Character sets alone, behind a 6-byte header: the standard table of the mode, without the
+    // inverse flags the objects had; "JGP" on request.
     QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), "HEADER" + plik.first(2048)));
-    d.pliki = {QStringLiteral("z.FNT")};
-    d.odpowiedzi = {Odpowiedz::Tak};
+    d.pliki = {QStringLiteral("z.FNT"), QStringLiteral("z.FNT")};
+    d.odpowiedzi = {Odpowiedz::Nie, Odpowiedz::Tak};
+    Wczytaj(s, d);
+    for (int k = 0; k < kPozycji; ++k)
+        for (int i = 0; i < kObiektow; ++i)
+            QCOMPARE(s.zestaw.Obiekty[k][i], Bajt(i + 64 * (k / 2)));
     Wczytaj(s, d);
     QVERIFY(d.komunikaty.last().endsWith(QStringLiteral("włączyć tryb zawartości zgodny z \"JGP\"?")));
     QCOMPARE(s.TrybZawartosci, Tryb::JGP);
@@ -143,6 +148,13 @@ void TestPliki::sesja()
     Wczytaj(s, d);
     QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Niepoprawny format pliku!"));
     QCOMPARE(zestaw(s), plik);
+    // New colours reach the buffer's cells too, which no opening redraws.
+    const auto kolory = s.KolorEkranowy;
+    d.pliki = {QStringLiteral(EDYTOR_DANE "/poczatek.ORB")};
+    Wczytaj(s, d);
+    QVERIFY(s.KolorEkranowy != kolory);
+    for (const Komorka &c : s.bufPixel)
+        QCOMPARE(c.kolor, s.KolorEkranowy[c.nr]);
 }
 
 void TestPliki::bledy()
