@@ -46,7 +46,7 @@ inline bool wBudzecie = true; // until a figure misses its budget or is not meas
 inline void wiersz(const char *co, double wartosc, double budzet, const char *jednostka)
 {
     const bool ok = wartosc >= 0 && wartosc <= budzet;
-    std::printf("%-64s %9.2f %-3s <= %7.2f %-3s %s\n", co, wartosc, jednostka, budzet, jednostka,
+    std::printf("%-64s %9.3f %-3s <= %7.2f %-3s %s\n", co, wartosc, jednostka, budzet, jednostka,
                 ok ? "OK" : (wartosc < 0 ? "FAILED (not measured)" : "MISSED"));
     wBudzecie = wBudzecie && ok;
 }
