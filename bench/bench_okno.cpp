@@ -1,456 +1,208 @@
-// The real window driven in-process: the time from a user event to the end of the repaint it
-// causes, and what starting the window costs (time to its first paint, resident memory) against
-// a bare QMainWindow of the same size, the floor that every Qt Widgets program pays.
+// The editor under X, each figure against its budget.
 //
-// Events go in through the window system interface (QTest on the QWindow), so they take the
-// path of a real press: the window finds the widget under the point and delivers it there. The
-// repaint is the one Qt posts after the handler; the clock stops when the event processing in
-// which the window painted returns, that is after every dirty widget has painted and the backing
-// store has been flushed to the window system.
+// In-process, the real window: the time from a user event to the end of the repaint it causes.
+// Events go in through the window system interface (QTest on the QWindow), so the window finds
+// the widget under the point as for a real press; the clock stops when the event processing in
+// which the window painted returns, after the backing store has been flushed.
 //
-// Memory is read in child processes (this program started again with --rss-editor or
-// --rss-bare), so that each figure is a whole program that shows one window and nothing else.
+// Whole processes, each beside a bare Qt program started the same way in the same rounds (bare,
+// editor, bare, editor, ...), one round of each not counted, medians compared:
+// - from the start of the process to its first frame on the X server, and its resident memory
+//   (VmRSS) 300 ms later, against an empty window of the editor's size;
+// - the batch export (--eksportuj) with no display in the environment, from the start to the end
+//   of the process, against a bare QCoreApplication. Run once more under LD_DEBUG=files, it must
+//   load neither Qt Widgets nor a platform plugin.
+// The X server itself tells when a frame is shown: every new top-level window (SubstructureNotify
+// on the root window) gets a DAMAGE object, and the first damage is the first drawing into the
+// window. Qt's windows have no background of their own, so mapping does not damage them: the
+// first damage is Qt's first flush of the painted window.
 
-#include "dane.h"
-#include "skryptowedialogi.h"
+#include "pomiar.h"
+#include "wspolne.h"
 
-#include "io/formaty.h"
 #include "ui/edytor.h"
 #include "ui/widzety.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QMainWindow>
+#include <QDeadlineTimer>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTranslator>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <vector>
+#include <xcb/damage.h>
+
+#include <poll.h>
 
 using namespace edytor;
+constexpr int kRund = 21; // of whole processes
+QTemporaryDir katalog;    // holds the set file; the processes start and write their files here
+xcb_connection_t *x;      // this program's own connection to the X server, to watch whole processes
 
-namespace {
-
-using Zegar = std::chrono::steady_clock;
-
-constexpr QSize kRozmiarOkna(833, 584);
-constexpr int kNacisniecKomorek = 400;
-constexpr int kWyborowZPalety = 120;
-constexpr int kWczytan = 60;
-constexpr int kRozgrzewka = 10;       // presses, picks and loads not counted
-constexpr int kRundStartu = 15;       // alternating rounds of the editor and the bare window
-constexpr int kRundPamieci = 5;
-constexpr double kBudzetKomorkiMs = 2;
-constexpr double kBudzetPaletyMs = 10;
-constexpr double kBudzetWczytaniaMs = 20;
-constexpr double kBudzetWzgledny = 1.25;
-
-const QString kArgPamiecEdytora = QStringLiteral("--rss-editor");
-const QString kArgPamiecPustego = QStringLiteral("--rss-bare");
-
-double ms(Zegar::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double mediana(std::vector<double> v)
-{
-    if (v.empty())
-        return -1;
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-/** The same application set-up as the editor's main(): desktop name, style, Polish translations. */
-void przygotujAplikacje(QTranslator &tlumaczenie)
-{
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&tlumaczenie);
-}
-
-/** The floor: an empty main window of the editor's size. */
-QWidget *pusteOkno()
-{
-    auto *okno = new QMainWindow;
-    okno->setFixedSize(kRozmiarOkna);
-    return okno;
-}
-
-QWidget *oknoEdytora()
-{
-    return new Edytor;
-}
-
-/** Counts the paint events that the widgets of one window receive. */
-class LicznikMalowania : public QObject {
-public:
-    void sledz(const QWidget *okno) { m_okno = okno; }
-    int liczba() const { return m_liczba; }
-
-protected:
-    bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override
+// Counts the paint events that the widgets of this program receive.
+struct LicznikMalowania : QObject {
+    int n = 0;
+    bool eventFilter(QObject *, QEvent *e) override
     {
-        if (zdarzenie->type() == QEvent::Paint && m_okno && obiekt->isWidgetType()
-            && static_cast<QWidget *>(obiekt)->window() == m_okno)
-            ++m_liczba;
+        n += e->type() == QEvent::Paint;
         return false;
     }
+} malowania;
 
-private:
-    const QWidget *m_okno = nullptr;
-    int m_liczba = 0;
-};
-
-/** Processes events until the window has painted again; false when five seconds pass without. */
-bool czekajNaMalowanie(const LicznikMalowania &licznik, int przed)
+double teraz() // in ms, on a steady clock
 {
-    const auto koniec = Zegar::now() + std::chrono::seconds(5);
-    while (licznik.liczba() == przed) {
-        if (Zegar::now() > koniec)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-    return true;
+    return QDeadlineTimer::current().deadlineNSecs() / 1e6;
 }
 
-/** Lets everything pending happen, so that no earlier repaint is taken for the next one. */
-void uspokoj()
+// Milliseconds from the event to the end of the repaint it caused; -1 when none came within 5 s.
+double doMalowania(const auto &zdarzenie)
 {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QTest::qWait(1); // nothing earlier still pending is taken for this repaint
+    const int przed = malowania.n;
+    const double t0 = teraz();
+    zdarzenie();
+    while (malowania.n == przed && teraz() - t0 < 5000)
+        QCoreApplication::processEvents();
+    return malowania.n == przed ? -1 : teraz() - t0;
 }
 
-/** Time in ms from a widget's construction to the end of its first paint after show(), or nothing. */
-std::optional<double> doPierwszegoMalowania(LicznikMalowania &licznik, QWidget *(*utworz)())
+// The median of `ile` events after 10 not counted; an event gives -1 when it did not do its work.
+void seria(const char *co, int ile, double budzetMs, const auto &zdarzenie)
 {
-    uspokoj();
-    const auto t0 = Zegar::now();
-    std::unique_ptr<QWidget> okno(utworz());
-    licznik.sledz(okno.get());
-    const int przed = licznik.liczba();
-    okno->show();
-    const bool namalowane = czekajNaMalowanie(licznik, przed);
-    const auto t1 = Zegar::now();
-    licznik.sledz(nullptr);
-    okno.reset();
-    uspokoj();
-    if (!namalowane)
-        return std::nullopt;
-    return ms(t1 - t0);
+    std::vector<double> czasy;
+    for (int n = 0; n < 10 + ile; ++n)
+        czasy.push_back(zdarzenie(n));
+    pomiary::wiersz(co, pomiary::mediana({czasy.begin() + 10, czasy.end()}), budzetMs, "ms");
 }
 
-/** Resident memory of a whole program showing one window: this program again, in a child process. */
-std::optional<double> pamiecDziecka(const QString &argument)
+// Starts a program in `katalog` with the environment given, both output streams to wyjscie.txt there.
+void uruchom(QProcess &p, const char *program, const QProcessEnvironment &zmienne, const QStringList &arg)
 {
-    QProcess dziecko;
-    dziecko.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    dziecko.start(QCoreApplication::applicationFilePath(), {argument});
-    if (!dziecko.waitForFinished(60000) || dziecko.exitStatus() != QProcess::NormalExit || dziecko.exitCode() != 0)
-        return std::nullopt;
-    static const QRegularExpression wzor(QStringLiteral("VmRSS:\\s*(\\d+) kB"));
-    const auto dopasowanie = wzor.match(QString::fromLatin1(dziecko.readAllStandardOutput()));
-    if (!dopasowanie.hasMatch())
-        return std::nullopt;
-    return dopasowanie.captured(1).toDouble() / 1024.0;
+    p.setProcessEnvironment(zmienne);
+    p.setWorkingDirectory(katalog.path());
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.setStandardOutputFile(katalog.filePath(QStringLiteral("wyjscie.txt")));
+    p.start(QLatin1String(program), arg);
 }
 
-/** The child's part: show one window, wait for its first paint, then report VmRSS. */
-int podajPamiec(bool edytor)
+// One start: ms to the first frame and VmRSS in MiB 300 ms later; -1 for what did not come.
+std::pair<double, double> start(const char *program)
 {
-    LicznikMalowania licznik;
-    qApp->installEventFilter(&licznik);
-    std::unique_ptr<QWidget> okno(edytor ? oknoEdytora() : pusteOkno());
-    licznik.sledz(okno.get());
-    okno->show();
-    if (!czekajNaMalowanie(licznik, 0))
-        return EXIT_FAILURE;
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return EXIT_FAILURE;
-    for (const QByteArray &linia : status.readAll().split('\n'))
-        if (linia.startsWith("VmRSS:"))
-            std::printf("%s\n", linia.simplified().constData());
-    return EXIT_SUCCESS;
+    double ms = -1, mib = -1;
+    std::vector<xcb_window_t> okna; // those created since this start
+    const int damage = xcb_get_extension_data(x, &xcb_damage_id)->first_event;
+    QProcess p;
+    const double t0 = teraz();
+    uruchom(p, program, QProcessEnvironment::systemEnvironment(), {});
+    pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
+    // Until the first damage of a window created since the start; each event freed after its turn.
+    for (xcb_generic_event_t *e = nullptr; ms < 0 && teraz() - t0 < 10000; free(e))
+        if (!(e = xcb_poll_for_event(x)))
+            poll(&fd, 1, 100);
+        else if ((e->response_type & 0x7f) == XCB_CREATE_NOTIFY) {
+            okna.push_back(reinterpret_cast<xcb_create_notify_event_t *>(e)->window);
+            xcb_damage_create(x, xcb_generate_id(x), okna.back(), XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+            xcb_flush(x);
+        } else if ((e->response_type & 0x7f) == damage + XCB_DAMAGE_NOTIFY &&
+                   std::ranges::count(okna, reinterpret_cast<xcb_damage_notify_event_t *>(e)->drawable))
+            ms = teraz() - t0;
+    p.waitForFinished(300);
+    const QByteArray status = testy::czytaj(QStringLiteral("/proc/%1/status").arg(p.processId()));
+    if (const qsizetype i = status.indexOf("VmRSS:"); ms >= 0 && i >= 0)
+        mib = status.mid(i + 6, 20).trimmed().split(' ').front().toDouble() / 1024;
+    p.kill();
+    p.waitForFinished();
+    return {ms, mib};
 }
 
-/** The results, each line a figure beside its budget. */
-class Raport {
-public:
-    void czas(const char *co, const std::vector<double> &proby, double budzetMs, int bledy)
-    {
-        const double m = mediana(proby);
-        const bool ok = bledy == 0 && !proby.empty() && m <= budzetMs;
-        std::printf("%-58s %9.3f ms  <= %5.1f ms   %s", co, m, budzetMs, ok ? "OK" : "MISSED");
-        if (bledy)
-            std::printf("  (%d of the events did not do what was expected)", bledy);
-        std::printf("   [n=%zu, min %.3f, max %.3f]\n", proby.size(),
-                    proby.empty() ? 0.0 : *std::min_element(proby.begin(), proby.end()),
-                    proby.empty() ? 0.0 : *std::max_element(proby.begin(), proby.end()));
-        m_ok = m_ok && ok;
-    }
-
-    void wartosc(const char *co, double wartosc, const char *jednostka)
-    {
-        std::printf("%-58s %9.3f %s\n", co, wartosc, jednostka);
-    }
-
-    void stosunek(const char *co, double edytor, double pusty)
-    {
-        const double s = pusty > 0 && edytor > 0 ? edytor / pusty : -1;
-        const bool ok = s > 0 && s <= kBudzetWzgledny;
-        std::printf("%-58s %9.3f x   <= %5.2f x    %s\n", co, s, kBudzetWzgledny, ok ? "OK" : "MISSED");
-        m_ok = m_ok && ok;
-    }
-
-    void blad(const char *co)
-    {
-        std::printf("%-58s FAILED\n", co);
-        m_ok = false;
-    }
-
-    bool ok() const { return m_ok; }
-
-private:
-    bool m_ok = true;
-};
-
-template <class T = QWidget>
-T *widzet(QWidget *okno, const QString &nazwa)
+// One batch export of the set file to files named `nazwa`: ms from the start to the end of the
+// process; -1 when it failed.
+double eksport(const char *program, const QProcessEnvironment &zmienne, const QString &nazwa)
 {
-    T *w = okno->findChild<T *>(nazwa);
-    if (!w)
-        qFatal("no widget %s", qPrintable(nazwa));
-    return w;
+    QProcess p;
+    const double t0 = teraz();
+    uruchom(p, program, zmienne, {QStringLiteral("--eksportuj"), QStringLiteral("POMIAR.ORB"), nazwa});
+    const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return ok ? teraz() - t0 : -1;
 }
-
-/** The window measured: the editor shown, its clicks and presses delivered like the window system's. */
-class Pomiar {
-public:
-    Pomiar(LicznikMalowania &licznik, SkryptoweDialogi &dialogi) : m_licznik(licznik)
-    {
-        m_okno.ustawDialogi(&dialogi);
-        m_licznik.sledz(&m_okno);
-        const int przed = m_licznik.liczba();
-        m_okno.show();
-        if (!QTest::qWaitForWindowExposed(&m_okno) || !czekajNaMalowanie(m_licznik, przed))
-            qFatal("the editor's window was not shown");
-        uspokoj();
-    }
-    ~Pomiar() { m_licznik.sledz(nullptr); }
-
-    Edytor &okno() { return m_okno; }
-
-    /** A press of a button at a point of widget w; the time to the end of the repaint, or nothing. */
-    std::optional<double> nacisnij(QWidget *w, QPoint punkt, Qt::MouseButton przycisk)
-    {
-        uspokoj();
-        const QPoint wOknie = w->mapTo(&m_okno, punkt);
-        const int przed = m_licznik.liczba();
-        const auto t0 = Zegar::now();
-        QTest::mousePress(m_okno.windowHandle(), przycisk, {}, wOknie);
-        const bool namalowane = czekajNaMalowanie(m_licznik, przed);
-        const auto t1 = Zegar::now();
-        QTest::mouseRelease(m_okno.windowHandle(), przycisk, {}, wOknie);
-        if (!namalowane)
-            return std::nullopt;
-        return ms(t1 - t0);
-    }
-
-    /** A click (press and release) in the middle of a widget; the time to the end of the repaint. */
-    std::optional<double> kliknij(QWidget *w)
-    {
-        uspokoj();
-        const QPoint wOknie = w->mapTo(&m_okno, w->rect().center());
-        const int przed = m_licznik.liczba();
-        const auto t0 = Zegar::now();
-        QTest::mouseClick(m_okno.windowHandle(), Qt::LeftButton, {}, wOknie);
-        const bool namalowane = czekajNaMalowanie(m_licznik, przed);
-        const auto t1 = Zegar::now();
-        if (!namalowane)
-            return std::nullopt;
-        return ms(t1 - t0);
-    }
-
-private:
-    LicznikMalowania &m_licznik;
-    Edytor m_okno;
-};
-
-/** Loads of the set file through the "Wczytaj" button, the file dialog answered by the script. */
-void zmierzWczytanie(Pomiar &pomiar, SkryptoweDialogi &dialogi, const QString &sciezka, Raport &raport)
-{
-    auto *cmdLoad = widzet<QPushButton>(&pomiar.okno(), QStringLiteral("cmdLoad"));
-    std::vector<double> proby;
-    int bledy = 0;
-    for (int n = 0; n < kRozgrzewka + kWczytan; ++n) {
-        pomiar.okno().stan().NazwaZestawu.clear();
-        dialogi.pliki = {sciezka};
-        const auto czas = pomiar.kliknij(cmdLoad);
-        const bool wczytany = czas && dialogi.pliki.isEmpty() && dialogi.komunikaty.isEmpty()
-            && dialogi.bledy.isEmpty() && pomiar.okno().stan().NazwaZestawu == QStringLiteral("POMIAR.ORB");
-        bledy += !wczytany;
-        dialogi.komunikaty.clear();
-        dialogi.bledy.clear();
-        if (czas && n >= kRozgrzewka)
-            proby.push_back(*czas);
-    }
-    raport.czas("load of a 2580-byte set file (click cmdLoad) to repainted", proby, kBudzetWczytaniaMs, bledy);
-}
-
-/** Presses on the grid's cells: left (PF1, the drawing register) and right (BAK) on each in turn. */
-void zmierzKomorki(Pomiar &pomiar, Raport &raport)
-{
-    Edytor &okno = pomiar.okno();
-    if (!pomiar.kliknij(widzet(&okno, QStringLiteral("Kolor(1)"))) || okno.stan().kolorRysowania.nr != PF1) {
-        raport.blad("press on a cell: choosing PF1 as the drawing register");
-        return;
-    }
-    std::vector<double> proby;
-    int bledy = 0;
-    for (int n = 0; n < kRozgrzewka + kNacisniecKomorek; ++n) {
-        const int komorka = (37 * (n / 2)) % kKomorek;
-        const bool lewy = n % 2 == 0;
-        SiatkaKomorek *znak = okno.znakKomorki(komorka);
-        const QPoint srodek = znak->prostokatKomorki(komorka % kKomorekZnaku).center();
-        const auto czas = pomiar.nacisnij(znak, srodek, lewy ? Qt::LeftButton : Qt::RightButton);
-        bledy += !czas || okno.stan().Pixel[komorka].nr != (lewy ? PF1 : BAK);
-        if (czas && n >= kRozgrzewka)
-            proby.push_back(*czas);
-    }
-    raport.czas("press on a cell (Znak(k)) to repainted", proby, kBudzetKomorkiMs, bledy);
-}
-
-/** Presses on the palette's squares in turn, PF0 the drawing register. */
-void zmierzPalete(Pomiar &pomiar, Raport &raport)
-{
-    Edytor &okno = pomiar.okno();
-    if (!pomiar.kliknij(widzet(&okno, QStringLiteral("Kolor(0)"))) || okno.stan().kolorRysowania.nr != PF0) {
-        raport.blad("palette pick: choosing PF0 as the drawing register");
-        return;
-    }
-    auto *paleta = widzet<Obrazek>(&okno, QStringLiteral("PaletaAtari"));
-    const int brzeg = paleta->gruboscBrzegu();
-    std::vector<double> proby;
-    int bledy = 0;
-    for (int n = 0; n < kRozgrzewka + kWyborowZPalety; ++n) {
-        const int kwadrat = (53 * n) % 128;
-        const int wiersz = kwadrat / 8;
-        const int kolumna = kwadrat % 8;
-        const QPoint punkt(brzeg + 16 * kolumna + 6, brzeg + 15 * wiersz + 5);
-        const auto czas = pomiar.nacisnij(paleta, punkt, Qt::LeftButton);
-        bledy += !czas || okno.stan().WartoscKoloru[PF0] != 16 * wiersz + 2 * kolumna;
-        if (czas && n >= kRozgrzewka)
-            proby.push_back(*czas);
-    }
-    raport.czas("palette pick (press on PaletaAtari) to repainted", proby, kBudzetPaletyMs, bledy);
-}
-
-/** Construction to first paint, the editor and the bare window in alternating rounds. */
-void zmierzStart(LicznikMalowania &licznik, Raport &raport)
-{
-    // One round of each first, not counted: the first window of a program loads fonts and plugins.
-    doPierwszegoMalowania(licznik, pusteOkno);
-    doPierwszegoMalowania(licznik, oknoEdytora);
-    std::vector<double> edytor;
-    std::vector<double> pusty;
-    for (int n = 0; n < kRundStartu; ++n) {
-        if (const auto t = doPierwszegoMalowania(licznik, n % 2 ? oknoEdytora : pusteOkno))
-            (n % 2 ? edytor : pusty).push_back(*t);
-        if (const auto t = doPierwszegoMalowania(licznik, n % 2 ? pusteOkno : oknoEdytora))
-            (n % 2 ? pusty : edytor).push_back(*t);
-    }
-    if (edytor.size() != kRundStartu || pusty.size() != kRundStartu) {
-        raport.blad("construction to first paint: a window did not paint");
-        return;
-    }
-    raport.wartosc("construction to first paint: editor (median)", mediana(edytor), "ms");
-    raport.wartosc("construction to first paint: bare QMainWindow (median)", mediana(pusty), "ms");
-    raport.stosunek("  editor / bare window", mediana(edytor), mediana(pusty));
-}
-
-void zmierzPamiec(Raport &raport)
-{
-    std::vector<double> edytor;
-    std::vector<double> pusty;
-    for (int n = 0; n < kRundPamieci; ++n) {
-        if (const auto mb = pamiecDziecka(kArgPamiecPustego))
-            pusty.push_back(*mb);
-        if (const auto mb = pamiecDziecka(kArgPamiecEdytora))
-            edytor.push_back(*mb);
-    }
-    if (edytor.size() != kRundPamieci || pusty.size() != kRundPamieci) {
-        raport.blad("resident memory after start-up: a child process failed");
-        return;
-    }
-    raport.wartosc("resident memory after start-up: editor (median VmRSS)", mediana(edytor), "MiB");
-    raport.wartosc("resident memory after start-up: bare QMainWindow (median)", mediana(pusty), "MiB");
-    raport.stosunek("  editor / bare window", mediana(edytor), mediana(pusty));
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    // Under X (xvfb-run) the xcb platform; with no display at all, Qt's offscreen one.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
-
     QApplication aplikacja(argc, argv);
-    QTranslator tlumaczenie;
-    przygotujAplikacje(tlumaczenie);
-
-    const QStringList argumenty = QCoreApplication::arguments();
-    if (argumenty.contains(kArgPamiecEdytora))
-        return podajPamiec(true);
-    if (argumenty.contains(kArgPamiecPustego))
-        return podajPamiec(false);
-
-    LicznikMalowania licznik;
-    aplikacja.installEventFilter(&licznik);
-
-    QTemporaryDir katalog;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the editor's main
+    aplikacja.installEventFilter(&malowania);
     const QString sciezka = katalog.filePath(QStringLiteral("POMIAR.ORB"));
-    QFile plik(sciezka);
-    const QByteArray bajty = ZakodujZestaw(pomiary::zestawPomiarowy());
-    if (!katalog.isValid() || bajty.size() != kRozmiarZestawu || !plik.open(QIODevice::WriteOnly)
-        || plik.write(bajty) != bajty.size() || !plik.flush())
-        qFatal("cannot write the set file");
-    plik.close();
+    testy::zapisz(sciezka, pomiary::plikPomiarowy()); // a failure shows as failed loads and exports
 
-    std::printf("Window benchmarks on Qt %s, platform \"%s\"; medians, from the event to the window repainted\n",
-                qVersion(), qPrintable(QGuiApplication::platformName()));
-    Raport raport;
-    {
-        SkryptoweDialogi dialogi;
-        Pomiar pomiar(licznik, dialogi);
-        std::printf("editor window %d x %d\n", pomiar.okno().width(), pomiar.okno().height());
-        zmierzWczytanie(pomiar, dialogi, sciezka, raport);
-        zmierzKomorki(pomiar, raport);
-        zmierzPalete(pomiar, raport);
-    }
-    zmierzStart(licznik, raport);
-    zmierzPamiec(raport);
-    std::printf("%s\n", raport.ok() ? "All window budgets met." : "Some window budget MISSED.");
-    return raport.ok() ? EXIT_SUCCESS : EXIT_FAILURE;
+    std::printf("The window in-process: medians from the event to the window repainted\n");
+    testy::SkryptoweDialogi dialogi;
+    Edytor okno;
+    okno.ustawDialogi(&dialogi);
+    doMalowania([&] { okno.show(); });
+    StanEdytora &s = okno.stan();
+    const auto nacisnij = [&](QWidget *w, QPoint p, Qt::MouseButton przycisk) {
+        p = w->mapTo(&okno, p);
+        const double t = doMalowania([&] { QTest::mousePress(okno.windowHandle(), przycisk, {}, p); });
+        QTest::mouseRelease(okno.windowHandle(), przycisk, {}, p);
+        return t;
+    };
+    const auto kliknij = [&](const char *nazwa) {
+        const QWidget *w = okno.findChild<QWidget *>(QLatin1String(nazwa));
+        const QPoint p = w->mapTo(&okno, w->rect().center());
+        return doMalowania([&] { QTest::mouseClick(okno.windowHandle(), Qt::LeftButton, {}, p); });
+    };
+    seria("load of a 2580-byte set file (click cmdLoad) to repainted", 60, 20, [&](int) {
+        s.NazwaZestawu.clear();
+        dialogi.pliki = {sciezka};
+        const double t = kliknij("cmdLoad");
+        return s.NazwaZestawu == QStringLiteral("POMIAR.ORB") && dialogi.komunikaty.isEmpty() ? t : -1;
+    });
+    kliknij("Kolor(1)"); // PF1 draws: left presses paint PF1, right ones BAK
+    seria("press on a cell (Znak(k)) to repainted", 400, 2, [&](int n) {
+        const int k = 37 * (n / 2) % kKomorek;
+        SiatkaKomorek *znak = okno.znakKomorki(k);
+        const double t = nacisnij(znak, znak->prostokatKomorki(k % kKomorekZnaku).center(),
+                                  n % 2 ? Qt::RightButton : Qt::LeftButton);
+        return s.Pixel[k].nr == (n % 2 ? BAK : PF1) ? t : -1;
+    });
+    kliknij("Kolor(0)"); // the squares in turn give PF0 their colours
+    auto *paleta = okno.findChild<PoleKoloru *>(QStringLiteral("PaletaAtari"));
+    seria("palette pick (press on PaletaAtari) to repainted", 120, 10, [&](int n) {
+        const int q = 53 * n % 128, b = paleta->gruboscBrzegu();
+        const double t = nacisnij(paleta, {b + 16 * (q % 8) + 6, b + 15 * (q / 8) + 5}, Qt::LeftButton);
+        return s.WartoscKoloru[PF0] == 16 * (q / 8) + 2 * (q % 8) ? t : -1;
+    });
+
+    std::vector<double> czas[2], pamiec[2], wsadowo[2]; // [0] the bare program, [1] the editor
+    x = xcb_connect(nullptr, nullptr);
+    free(xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr));
+    const uint32_t maska = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const xcb_window_t korzen = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    free(xcb_request_check(x, xcb_change_window_attributes_checked(x, korzen, XCB_CW_EVENT_MASK, &maska)));
+    QProcessEnvironment bezEkranu = QProcessEnvironment::systemEnvironment();
+    for (const char *nazwa : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bezEkranu.remove(QLatin1String(nazwa));
+    for (int n = 0; n <= kRund; ++n)
+        for (int i : {0, 1}) { // each export to new files: none is asked to overwrite
+            const auto [ms, mib] = start(i ? EDYTOR : PUSTE_OKNO);
+            const double wsad = eksport(i ? EDYTOR : PUSTY_RDZEN, bezEkranu, QString::number(n));
+            if (n > 0)
+                czas[i].push_back(ms), pamiec[i].push_back(mib), wsadowo[i].push_back(wsad);
+        }
+    const qsizetype zapisane = QDir(katalog.path(), QStringLiteral("[0-9]*")).count();
+    // Once more, the dynamic loader telling which files it opened.
+    bezEkranu.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    const bool wykonany = eksport(EDYTOR, bezEkranu, QStringLiteral("LD")) >= 0;
+    const QByteArray ld = testy::czytaj(katalog.filePath(QStringLiteral("wyjscie.txt")));
+    const bool widgets = ld.contains("libQt6Widgets.so"), wtyczka = ld.contains("/platforms/lib");
+
+    using namespace pomiary;
+    std::printf("Whole processes, medians of %d rounds: the editor / a bare Qt program\n", kRund);
+    stosunek("start to first frame (833 x 584 window)", mediana(czas[1]), mediana(czas[0]), 1.25, "ms");
+    stosunek("resident memory after start-up", mediana(pamiec[1]), mediana(pamiec[0]), 1.25, "MiB");
+    stosunek("batch export with no display", mediana(wsadowo[1]), mediana(wsadowo[0]), 2, "ms");
+    char opis[128];
+    std::snprintf(opis, sizeof opis, "batch export: %lld/%d files, Qt Widgets %s, platform plugin %s",
+                  qint64(zapisane), 5 * (kRund + 1), widgets ? "yes" : "no", wtyczka ? "yes" : "no");
+    wiersz(opis, wykonany && zapisane == 5 * (kRund + 1) ? widgets + wtyczka : -1, 0, "");
+    return !wBudzecie;
 }
