@@ -20,7 +20,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,7 +43,7 @@ Widzet *element(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, con
     return w;
 }
 
-QGroupBox *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tytul)
+QWidget *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tytul)
 {
     return element<Ramka>(rodzic, nazwa, miejsce, tytul);
 }

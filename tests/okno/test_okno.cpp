@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -35,7 +34,7 @@ QByteArray opis(const QWidget &okno)
             napis = l->text();
         else if (auto *b = qobject_cast<const QAbstractButton *>(w))
             napis = b->text() + (b->isChecked() ? QStringLiteral(" [x]") : QString());
-        else if (auto *g = qobject_cast<const QGroupBox *>(w))
+        else if (auto *g = qobject_cast<const Ramka *>(w))
             napis = g->title();
         else if (auto *c = qobject_cast<const QComboBox *>(w))
             napis = c->currentText();
