@@ -21,9 +21,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dane, std::size_t rozm
     const QString plik = katalog.filePath(QStringLiteral("f"));
     const QByteArray bajty(reinterpret_cast<const char *>(dane), qsizetype(rozmiar));
     testy::zapisz(plik, bajty);
-    static const StanEdytora poczatek = StanPoczatkowy();
-    StanEdytora s = poczatek;
-    const auto zestaw = [&s] { return ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy}); };
+    // An editor as it starts, for each input; its pictures are kept from run to run, since copying
+    // them costs more than the load itself and no property below reads them.
+    static const StanEdytora poczatek = [] {
+        StanEdytora x = StanPoczatkowy();
+        x.miniatury = x.podglad = x.obrazEksportu = {};
+        return x;
+    }();
+    static StanEdytora s = StanPoczatkowy();
+    Obraz miniatury = std::move(s.miniatury), podglad = std::move(s.podglad), eksport = std::move(s.obrazEksportu);
+    s = poczatek;
+    s.miniatury = std::move(miniatury);
+    s.podglad = std::move(podglad);
+    s.obrazEksportu = std::move(eksport);
+    const auto zestaw = [] { return ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy}); };
     const QByteArray przed = zestaw();
     testy::SkryptoweDialogi d;
     d.pliki = {plik};
