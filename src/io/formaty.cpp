@@ -1,5 +1,6 @@
 #include "io/formaty.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -121,11 +122,16 @@ QByteArray ZakodujBMP(const Obraz &obraz)
                                    {0, 4}, {rozmiarObrazu, 4}, {kKropekNaMetr, 4}, {kKropekNaMetr, 4},
                                    {0, 4}, {0, 4}})
         slowo(n, bajtow);
-    for (int y = obraz.wysokosc - 1; y >= 0; --y) {
+    wynik.resize(54 + rozmiarObrazu);
+    char *cel = wynik.data() + 54;
+    for (int y = obraz.wysokosc - 1; y >= 0; --y, cel += linia) {
         const QRgb *wiersz = obraz.wiersz(y);
-        for (int x = 0; x < obraz.szerokosc; ++x)
-            wynik.append(char(qBlue(wiersz[x]))).append(char(qGreen(wiersz[x]))).append(char(qRed(wiersz[x])));
-        wynik.append(linia - 3 * obraz.szerokosc, '\0');
+        for (int x = 0; x < obraz.szerokosc; ++x) {
+            cel[3 * x] = char(qBlue(wiersz[x]));
+            cel[3 * x + 1] = char(qGreen(wiersz[x]));
+            cel[3 * x + 2] = char(qRed(wiersz[x]));
+        }
+        std::fill(cel + 3 * obraz.szerokosc, cel + linia, '\0');
     }
     return wynik;
 }
