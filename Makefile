@@ -4,7 +4,7 @@
 # make bench  builds and runs the benchmarks, each figure printed beside its budget
 BUILD := build
 # The fuzzing run in make test is repeatable: a fixed seed and a fixed number of inputs
-# (about 20 s here), capped in time; FUZZ_ZIARNO=0 lets libFuzzer pick a seed.
+# (about 10 s here), capped in time; FUZZ_ZIARNO=0 lets libFuzzer pick a seed.
 FUZZ_ZIARNO ?= 1
 FUZZ_PROBY ?= 12000
 FUZZ_SEKUNDY ?= 60
