@@ -5,7 +5,7 @@
 // after a deliberate change; review the difference before committing it).
 
 #include "io/dialogi.h"
-#include "model/obraz.h"
+#include "view/widok.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -59,8 +59,7 @@ inline QByteArray png(const QImage &obraz)
 
 inline QByteArray png(const Obraz &obraz)
 {
-    return png(QImage(reinterpret_cast<const uchar *>(obraz.piksele.data()), obraz.szerokosc, obraz.wysokosc,
-                      qsizetype(sizeof(QRgb)) * obraz.szerokosc, QImage::Format_RGB32));
+    return png(widok(obraz));
 }
 
 /** Whether the bytes equal the expected file tests/dane/<nazwa>. */

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QRgb>
 
 #include <algorithm>
@@ -21,7 +22,8 @@ struct Obraz {
     Obraz() = default;
     Obraz(int w, int h, QRgb kolor) : szerokosc(w), wysokosc(h), piksele(std::size_t(w) * std::size_t(h), kolor) {}
 
-    bool zawiera(int x, int y) const { return x >= 0 && y >= 0 && x < szerokosc && y < wysokosc; }
+    QRect prostokat() const { return QRect(0, 0, szerokosc, wysokosc); }
+    bool zawiera(int x, int y) const { return prostokat().contains(x, y); }
     QRgb piksel(int x, int y) const { return piksele[std::size_t(y) * std::size_t(szerokosc) + std::size_t(x)]; }
     QRgb *wiersz(int y) { return piksele.data() + std::size_t(y) * std::size_t(szerokosc); }
     const QRgb *wiersz(int y) const { return piksele.data() + std::size_t(y) * std::size_t(szerokosc); }

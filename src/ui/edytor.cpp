@@ -195,7 +195,7 @@ void Edytor::zbudujZestaw()
     }
     m_picZestaw = new Obrazek(this, QStringLiteral("picZestaw"), twipy(-24720, 8640, 61477, 510),
                               PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu,
-                              QRect(0, 0, m_stan.obrazEksportu.szerokosc, m_stan.obrazEksportu.wysokosc));
+                              m_stan.obrazEksportu.prostokat());
 }
 
 void Edytor::zbudujSiatke()
@@ -276,8 +276,7 @@ void Edytor::zbudujOpcje()
 
     auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
-                                PoleKoloru::Brzeg::Wklesly, &m_paleta,
-                                QRect(0, 0, m_paleta.szerokosc, m_paleta.wysokosc));
+                                PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.prostokat());
     // Every mouse button picks.
     connect(m_PaletaAtari, &Obrazek::nacisniety, this, [this](int, QPoint punkt) {
         WybierzZPalety(m_stan, m_paleta, punkt.x(), punkt.y());
@@ -294,31 +293,33 @@ void Edytor::wczytajPlik(const QString &sciezka)
 
 namespace {
 
-/** The path of the one local file that a drag carries, or nothing. */
-std::optional<QString> przeciagnietyPlik(const QMimeData *dane)
+/**
+ * Accepts a drag that carries exactly one local file, always as a copy (the editor only reads it,
+ * whatever the source proposes), and gives its path; anything else is refused.
+ */
+std::optional<QString> przyjmijPlik(QDropEvent *e)
 {
+    const QMimeData *dane = e->mimeData();
     if (!dane || dane->urls().size() != 1 || !dane->urls().constFirst().isLocalFile())
         return std::nullopt;
     const QString sciezka = dane->urls().constFirst().toLocalFile();
-    return QFileInfo(sciezka).isFile() ? std::optional(sciezka) : std::nullopt;
+    if (!QFileInfo(sciezka).isFile())
+        return std::nullopt;
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+    return sciezka;
 }
 
 } // namespace
 
 void Edytor::dragEnterEvent(QDragEnterEvent *e)
 {
-    // Always a copy: the editor only reads the file, whatever the source proposes.
-    if (przeciagnietyPlik(e->mimeData())) {
-        e->setDropAction(Qt::CopyAction);
-        e->accept();
-    }
+    przyjmijPlik(e);
 }
 
 void Edytor::dropEvent(QDropEvent *e)
 {
-    if (const auto sciezka = przeciagnietyPlik(e->mimeData())) {
-        e->setDropAction(Qt::CopyAction);
-        e->accept();
+    if (const auto sciezka = przyjmijPlik(e)) {
         // After the drop has ended, so that the source is not kept waiting by a message box.
         QMetaObject::invokeMethod(this, [this, s = *sciezka] { wczytajPlik(s); }, Qt::QueuedConnection);
     }

@@ -1,7 +1,6 @@
 // The window as a module of its own, loaded by the program only when a window is wanted, so that
 // a batch run never loads Qt Widgets or a platform plugin.
 
-#include "informacje.h"
 #include "io/polski.h"
 #include "ui/edytor.h"
 

@@ -1,5 +1,7 @@
 #include "ui/widzety.h"
 
+#include "view/widok.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 

@@ -4,7 +4,6 @@
 #include "model/stale.h"
 
 #include <QComboBox>
-#include <QImage>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QRadioButton>
@@ -144,13 +143,6 @@ public:
 protected:
     void wheelEvent(QWheelEvent *e) override { e->ignore(); }
 };
-
-/** A picture of the core as Qt's image over the same memory, for painting; no copy is made. */
-inline QImage widok(const Obraz &obraz)
-{
-    return QImage(reinterpret_cast<const uchar *>(obraz.piksele.data()), obraz.szerokosc, obraz.wysokosc,
-                  qsizetype(sizeof(QRgb)) * obraz.szerokosc, QImage::Format_RGB32);
-}
 
 /** The mouse button as the editor numbers it: 1 left, 2 right, 4 middle, 0 any other. */
 int numerPrzycisku(Qt::MouseButton przycisk);
