@@ -2,14 +2,17 @@
 # make test   the same set-up, then every test: the CTest suite (unit, widget, end-to-end),
 #             the core tests again under AddressSanitizer and UBSan, and a short fuzzing run
 # make bench  builds and runs the benchmarks, each figure printed beside its budget
+# make test-debian WYDANIE=bookworm|trixie  the two commands and the package on a fresh Debian
+#             root under build-debian/ (downloads a few hundred packages; not part of make test)
 BUILD := build
 # The fuzzing run in make test is repeatable: a fixed seed and a fixed number of inputs
 # (about 10 s here), capped in time; FUZZ_ZIARNO=0 lets libFuzzer pick a seed.
 FUZZ_ZIARNO ?= 1
 FUZZ_PROBY ?= 12000
 FUZZ_SEKUNDY ?= 60
+WYDANIE ?= trixie
 
-.PHONY: deps configure build run test test-main test-asan test-fuzz bench package clean
+.PHONY: deps configure build run test test-main test-asan test-fuzz bench package test-debian clean
 
 deps:
 	@./scripts/zaleznosci.sh
@@ -48,5 +51,8 @@ bench: deps
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+test-debian:
+	./scripts/test-debian.sh $(WYDANIE)
+
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-debian

@@ -10,29 +10,43 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QList>
 #include <QTest>
+
+#include <deque>
 
 namespace edytor::testy {
 
 /** Answers given in advance; every file question and message recorded. */
 struct SkryptoweDialogi : Dialogi {
-    QList<std::optional<QString>> pliki;  // what the file dialog returns, in order; nullopt cancels
-    QList<Odpowiedz> odpowiedzi;          // answers to the questions (boxes with two buttons)
+    // Queues that the tests refill with a braced list after they have been partly used: a
+    // std::deque takes that on every Qt version (Qt 6.8's QList asserts on it).
+    std::deque<std::optional<QString>> pliki;  // what the file dialog returns, in order; nullopt cancels
+    std::deque<Odpowiedz> odpowiedzi;          // answers to the questions (boxes with two buttons)
     QList<PytanieOPlik> pytania;
     QStringList komunikaty;               // "title: text" of every message box
 
     std::optional<QString> wybierzPlik(const PytanieOPlik &pytanie) override
     {
         pytania << pytanie;
-        return pliki.isEmpty() ? std::nullopt : pliki.takeFirst();
+        return wez(pliki, std::optional<QString>());
     }
     Odpowiedz komunikat(const QString &tekst, const QString &tytul, Przyciski przyciski, Ikona) override
     {
         komunikaty << tytul + QStringLiteral(": ") + tekst;
         if (przyciski == Przyciski::Ok)
             return Odpowiedz::Ok;
-        return odpowiedzi.isEmpty() ? Odpowiedz::Anuluj : odpowiedzi.takeFirst();
+        return wez(odpowiedzi, Odpowiedz::Anuluj);
+    }
+
+  private:
+    template <typename T> static T wez(std::deque<T> &kolejka, T gdyPusta)
+    {
+        T pierwszy = gdyPusta;
+        if (!kolejka.empty()) {
+            std::swap(pierwszy, kolejka.front());
+            kolejka.pop_front();
+        }
+        return pierwszy;
     }
 };
 

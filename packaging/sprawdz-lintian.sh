@@ -1,0 +1,12 @@
+#!/bin/sh
+# Debian's own checker on the package as `make package` builds it: no error and no warning.
+# sprawdz-lintian.sh BUILD_DIR
+set -eu
+katalog=$(mktemp -d)
+trap 'rm -rf "$katalog"' EXIT
+cpack -G DEB --config "$1/CPackConfig.cmake" -B "$katalog" >"$katalog/cpack.log" || { cat "$katalog/cpack.log"; exit 1; }
+pakiet=$(ls "$katalog"/*.deb)
+wynik=$(lintian --fail-on none "$pakiet" 2>&1)
+echo "lintian $(lintian --version | sed 's/^Lintian v//') on $(basename "$pakiet"):"
+echo "${wynik:-(nothing reported)}"
+! echo "$wynik" | grep -qE '^[EW]: '
