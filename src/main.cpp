@@ -1,129 +1,125 @@
-// The program: a window, with a file to load when one is named; or, without any display, the
-// help, the version, a batch export, or a usage error.
+// The program: the window, with a file to load when one is named; or, with no window and no
+// display needed, the help, the version, a batch export or a usage error.
 
 #include "informacje.h"
 #include "io/polski.h"
 #include "io/wsadowo.h"
+#include "ui/edytor.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextStream>
-
-#include <cstdio>
-#include <optional>
+#include <QTimer>
 
 namespace {
 
-using edytor::informacje::nazwa;
-
-/** Runs the window from its module: beside the program in the build, in its library folder once installed. */
-int okno(int argc, char *argv[], const QString &plik)
-{
-    using Start = int (*)(int *, char **, const QString *);
-    const QString katalog = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
-    QString blad;
-    for (const QString &modul : {katalog + QStringLiteral("/libedytor-okno.so"),
-                                 katalog + QStringLiteral("/" EDYTOR_KATALOG_MODULU "/libedytor-okno.so")}) {
-        QLibrary biblioteka(modul);
-        if (const auto start = reinterpret_cast<Start>(biblioteka.resolve("edytorOkno")))
-            return start(&argc, argv, &plik);
-        blad = biblioteka.errorString();
+/** The editor's own options; anything else on the line is Qt's business or a mistake. */
+class WierszPolecen {
+public:
+    WierszPolecen()
+    {
+        m_parser.setApplicationDescription(QStringLiteral(
+            "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
+            "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
+        m_parser.addOption(m_eksport);
+        m_parser.addOption(m_pomoc);
+        m_parser.addVersionOption();
+        m_parser.addPositionalArgument(QStringLiteral("PLIK"), QStringLiteral("Plik do wczytania w oknie."),
+                                       QStringLiteral("[PLIK]"));
     }
-    std::fprintf(stderr, "edytor-obiektow: nie można uruchomić okna: %s\n", qPrintable(blad));
-    return 1;
-}
 
-/**
- * Everything that needs no window. Returns the exit status, or nothing when the command line
- * after all names one file for the window (a name that begins with '-', given after "--").
- */
-std::optional<int> bezOkna(int argc, char *argv[], QString &plik)
+    /** Reads a command line; false when it holds an option that is not the editor's. */
+    bool czytaj(const QStringList &argumenty) { return m_poprawny = m_parser.parse(argumenty); }
+
+    /** Whether the line read asks for the window: none of the editor's options and at most one file. */
+    bool okno() const
+    {
+        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_pomoc)
+               && !m_parser.isSet(QStringLiteral("version")) && m_parser.positionalArguments().size() <= 1;
+    }
+    QString plik() const { return m_parser.positionalArguments().value(0); }
+
+    /** Everything else: the help, the version, the batch export or a usage error. Gives the exit status. */
+    int bezOkna()
+    {
+        QTextStream bledy(stderr);
+        if (m_poprawny && m_parser.isSet(m_pomoc)) {
+            QTextStream(stdout) << m_parser.helpText();
+            return 0;
+        }
+        if (m_poprawny && m_parser.isSet(QStringLiteral("version")))
+            m_parser.showVersion();
+        const QStringList nazwy = m_parser.positionalArguments();
+        if (m_poprawny && m_parser.isSet(m_eksport) && !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString()))
+            return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
+        bledy << "edytor-obiektow: "
+              << (!m_poprawny                 ? m_parser.errorText()
+                  : m_parser.isSet(m_eksport) ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
+                                              : QStringLiteral("za dużo plików."))
+              << "\nUżycie: edytor-obiektow [PLIK]\n"
+                 "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
+                 "Więcej: edytor-obiektow --help"
+              << Qt::endl;
+        return 2;
+    }
+
+private:
+    QCommandLineParser m_parser;
+    const QCommandLineOption m_eksport{QStringLiteral("eksportuj"),
+                                       QStringLiteral("Bez okna zapisuje pliki eksportu zestawu ZESTAW.ORB: NAZWA.FN2, "
+                                                      "NAZWA.KODY, NAZWA.KOLORY, NAZWA.TILES.BMP i NAZWA (domyślnie "
+                                                      "NAZWA to ścieżka zestawu).")};
+    // Qt's own help option would describe itself and --help-all in English.
+    const QCommandLineOption m_pomoc{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
+    bool m_poprawny = false;
+};
+
+/** What every process of the editor sets up once its application object exists. */
+void przygotuj()
 {
-    QCoreApplication aplikacja(argc, argv);
-    QCoreApplication::setApplicationName(QString::fromUtf16(nazwa));
+    QCoreApplication::setApplicationName(QString::fromUtf16(edytor::informacje::nazwa));
     QCoreApplication::setApplicationVersion(QString::fromUtf16(edytor::informacje::wersja));
     edytor::UstawPolski();
-    QTextStream bledy(stderr);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
-        "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
-    const QCommandLineOption eksport(QStringLiteral("eksportuj"),
-                                     QStringLiteral("Bez okna zapisuje pliki eksportu zestawu ZESTAW.ORB: NAZWA.FN2, "
-                                                    "NAZWA.KODY, NAZWA.KOLORY, NAZWA.TILES.BMP i NAZWA (domyślnie "
-                                                    "NAZWA to ścieżka zestawu)."));
-    // Qt's own help option would describe itself and --help-all in English.
-    const QCommandLineOption pomoc({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc."));
-    parser.addOption(eksport);
-    parser.addOption(pomoc);
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("PLIK"), QStringLiteral("Plik do wczytania w oknie."), QStringLiteral("[PLIK]"));
-
-    const bool poprawne = parser.parse(QCoreApplication::arguments());
-    if (poprawne && parser.isSet(pomoc)) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
-    if (poprawne && parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    const QStringList nazwy = parser.positionalArguments();
-    if (poprawne && parser.isSet(eksport) && !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString()))
-        return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
-    if (poprawne && !parser.isSet(eksport) && nazwy.size() <= 1) {
-        plik = nazwy.value(0);
-        return std::nullopt;
-    }
-    bledy << "edytor-obiektow: "
-          << (!poprawne ? parser.errorText() : parser.isSet(eksport) ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
-                                                                       : QStringLiteral("za dużo plików."))
-          << "\nUżycie: edytor-obiektow [PLIK]\n"
-             "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
-             "Więcej: edytor-obiektow --help"
-          << Qt::endl;
-    return 2;
-}
-
-/** Qt's own options of a window, which QApplication takes itself: 2 with a value, 1 without, 0 not one. */
-int opcjaOkna(const char *argument)
-{
-    const QByteArray a = QByteArray(argument).mid(QByteArray(argument).startsWith("--") ? 2 : 1);
-    if (a.contains('='))
-        return a.startsWith("style=") || a.startsWith("stylesheet=") ? 1 : 0;
-    for (const char *z : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-                          "qwindowtitle", "session", "display", "style", "stylesheet", "geometry", "title", "name"})
-        if (a == z)
-            return 2;
-    for (const char *bez : {"reverse", "widgetcount", "nograb", "dograb", "sync", "visual"})
-        if (a == bez)
-            return 1;
-    return 0;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // At most one file name among Qt's own window options opens the window straight away;
-    // anything else is read first without a display.
-    QString plik;
-    int nazw = 0;
-    bool wprost = true;
-    for (int i = 1; i < argc && wprost; ++i) {
-        if (argv[i][0] != '-') {
-            ++nazw;
-            plik = QString::fromLocal8Bit(argv[i]);
-        } else if (const int opcja = opcjaOkna(argv[i])) {
-            i += opcja - 1;
-        } else {
-            wprost = false;
-        }
+    // Qt's pattern for a program that sometimes has no window. The editor's own options are read
+    // before any application object exists. A line read through that asks for no window runs
+    // under QCoreApplication and needs no display. Everything else goes to QApplication, which
+    // takes Qt's own options (-style, -platform, -visual 0x21, ...) out of the line itself. An
+    // option unknown here is one of those or a mistake: where a display is reachable,
+    // QApplication decides; where none is, it is a usage error, told as text.
+    QStringList argumenty;
+    for (int i = 0; i < argc; ++i)
+        argumenty << QString::fromLocal8Bit(argv[i]);
+    const bool wyswietlacz = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+                             || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    WierszPolecen wiersz;
+    if (wiersz.czytaj(argumenty) ? !wiersz.okno() : !wyswietlacz) {
+        QCoreApplication aplikacja(argc, argv);
+        przygotuj();
+        wiersz.czytaj(QCoreApplication::arguments());  // again, for the parser's texts in Polish
+        return wiersz.bezOkna();
     }
-    if (!wprost || nazw > 1)
-        if (const std::optional<int> wynik = bezOkna(argc, argv, plik))
-            return *wynik;
-    return okno(argc, argv, plik);
+
+    QApplication aplikacja(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // The window keeps its classic light colours under a dark desktop theme: its greys and the
+    // register colours are part of its look, and its texts must stay readable on them.
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    przygotuj();
+    if (!wiersz.czytaj(QCoreApplication::arguments()) || !wiersz.okno())
+        return wiersz.bezOkna();
+
+    edytor::Edytor okno;
+    okno.show();
+    if (const QString plik = wiersz.plik(); !plik.isEmpty())
+        QTimer::singleShot(0, &okno, [&okno, plik] { okno.wczytajPlik(plik); });
+    return QApplication::exec();
 }

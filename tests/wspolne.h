@@ -5,7 +5,6 @@
 // after a deliberate change; review the difference before committing it).
 
 #include "io/dialogi.h"
-#include "view/widok.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -69,11 +68,6 @@ inline QByteArray png(const QImage &obraz)
     bufor.open(QIODevice::WriteOnly);
     obraz.save(&bufor, "PNG");
     return bajty;
-}
-
-inline QByteArray png(const Obraz &obraz)
-{
-    return png(widok(obraz));
 }
 
 /** Whether the bytes equal the expected file tests/dane/<nazwa>. */

@@ -11,11 +11,11 @@ void WybierzKolor(StanEdytora &stan, int k)
     stan.kolorRysowania = {Bajt(k), stan.KolorEkranowy[k]};
 }
 
-void WybierzZPalety(StanEdytora &stan, const Obraz &paleta, int x, int y)
+void WybierzZPalety(StanEdytora &stan, const QImage &paleta, int x, int y)
 {
-    if (!paleta.zawiera(x, y))
+    if (!paleta.rect().contains(x, y))
         return;
-    const QRgb kolor = paleta.piksel(x, y);
+    const QRgb kolor = paleta.pixel(x, y);
     const Bajt s = stan.kolorRysowania.nr;
     stan.kolorRysowania.kolor = kolor;
     stan.KolorEkranowy[s] = kolor;

@@ -11,6 +11,6 @@ void WybierzKolor(StanEdytora &stan, int k);
  * A press at (x, y) of the palette picture: the drawing register takes the colour under the
  * pointer and the Atari number of the square there; its cells, the thumbnails and the preview follow.
  */
-void WybierzZPalety(StanEdytora &stan, const Obraz &paleta, int x, int y);
+void WybierzZPalety(StanEdytora &stan, const QImage &paleta, int x, int y);
 
 } // namespace edytor

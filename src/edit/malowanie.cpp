@@ -5,11 +5,11 @@
 
 namespace edytor {
 
-void MalujKomorke(StanEdytora &stan, int p, int przycisk)
+void MalujKomorke(StanEdytora &stan, int p, Qt::MouseButton przycisk)
 {
     const int k = p / kKomorekZnaku;
     const KolorRysowania rysowanie = stan.kolorRysowania;
-    if (przycisk == 1) {
+    if (przycisk == Qt::LeftButton) {
         ustawKomorke(stan.Pixel[p], rysowanie.nr, rysowanie.kolor);
         // Pair 11 means PF2 or PF3 for the whole character: the other kind follows the new cell.
         const int przeciwny = rysowanie.nr == PF2 ? PF3 : rysowanie.nr == PF3 ? PF2 : -1;
@@ -17,7 +17,7 @@ void MalujKomorke(StanEdytora &stan, int p, int przycisk)
             for (int q = kKomorekZnaku * k; q < kKomorekZnaku * (k + 1); ++q)
                 if (stan.Pixel[q].nr == przeciwny)
                     ustawKomorke(stan.Pixel[q], rysowanie.nr, rysowanie.kolor);
-    } else if (przycisk == 2) {
+    } else if (przycisk == Qt::RightButton) {
         ustawKomorke(stan.Pixel[p], BAK, stan.KolorEkranowy[BAK]);
     }
     UstalNegatyw(stan);

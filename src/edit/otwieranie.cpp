@@ -8,7 +8,7 @@ namespace edytor {
 void ZZ_DblClick(StanEdytora &stan, int i)
 {
     stan.ramki[stan.WybranyObiekt] = kCzerwony;
-    for (const int k : {0, 2, 1, 3}) {
+    for (const int k : kPozycjeWierszami) {
         const Bajt kod = stan.zestaw.Obiekty[k][i];
         const bool negatyw = kod & kBitNegatywu;
         for (int y = 0; y < kBajtowZnaku; ++y) {

@@ -18,15 +18,15 @@ void ZmienTryb(StanEdytora &stan, Tryb m)
         WybierzKolor(stan, PF2);
 
     for (int i = 0; i < kObiektow; ++i) {
-        for (const int k : {0, 2, 1, 3}) {
+        for (const int k : kPozycjeWierszami) {
             const Bajt stary = stan.zestaw.Obiekty[k][i];
             Bajt nowy = kodUkladu(m, k, i);
             if (m == Tryb::Vendra)
                 nowy |= stary & kBitNegatywu;
             stan.zestaw.Obiekty[k][i] = nowy;
             const int w = k % kZestawowZnakow;
-            const auto zrodlo = migawka[w].begin() + kBajtowZnaku * (stary & 0x7F);
-            std::copy(zrodlo, zrodlo + kBajtowZnaku, stan.zestaw.Znaki[w].begin() + kBajtowZnaku * (nowy & 0x7F));
+            const auto zrodlo = migawka[w].begin() + kBajtowZnaku * numerZnaku(stary);
+            std::copy(zrodlo, zrodlo + kBajtowZnaku, stan.zestaw.Znaki[w].begin() + kBajtowZnaku * numerZnaku(nowy));
         }
     }
     UstalNegatyw(stan);

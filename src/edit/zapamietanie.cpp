@@ -34,8 +34,8 @@ void ZapamietajObiekt(StanEdytora &stan)
         Bajt &kod = stan.zestaw.Obiekty[k][s];
         kod = Bajt((kod & ~kBitNegatywu) | (stan.KodyEdytowane[k] & kBitNegatywu));
     }
-    for (const int k : {0, 2, 1, 3}) {
-        const int znak = stan.zestaw.Obiekty[k][s] & 0x7F;
+    for (const int k : kPozycjeWierszami) {
+        const int znak = numerZnaku(stan.zestaw.Obiekty[k][s]);
         for (int r = 0; r < kBajtowZnaku; ++r) {
             Bajt b = 0;
             for (int x = 0; x < 4; ++x)

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <optional>
-#include <utility>
 
 namespace edytor {
 
@@ -33,26 +32,6 @@ public:
     /** A modal message box; returns the button pressed. */
     virtual Odpowiedz komunikat(const QString &tekst, const QString &tytul, Przyciski przyciski,
                                 Ikona ikona) = 0;
-};
-
-/**
- * A port whose file dialog returns, once, a path known beforehand: a file named on the command
- * line or dropped on the window goes through the same flow as one chosen in the dialog. The
- * messages go on to another port.
- */
-class DialogiZPlikiem : public Dialogi {
-public:
-    DialogiZPlikiem(Dialogi &dalej, const QString &sciezka) : m_dalej(dalej), m_sciezka(sciezka) {}
-
-    std::optional<QString> wybierzPlik(const PytanieOPlik &) override { return std::exchange(m_sciezka, std::nullopt); }
-    Odpowiedz komunikat(const QString &tekst, const QString &tytul, Przyciski przyciski, Ikona ikona) override
-    {
-        return m_dalej.komunikat(tekst, tytul, przyciski, ikona);
-    }
-
-private:
-    Dialogi &m_dalej;
-    std::optional<QString> m_sciezka;
 };
 
 } // namespace edytor

@@ -1,8 +1,8 @@
 #include "io/formaty.h"
 
-#include <algorithm>
+#include <QBuffer>
+
 #include <cstring>
-#include <utility>
 
 namespace edytor {
 
@@ -66,32 +66,31 @@ QByteArray ZakodujKolory(const std::array<Bajt, kRejestrow> &wartosci)
     return wynik;
 }
 
-QByteArray ZakodujZestaw(const DaneZestawu &dane)
+QByteArray ZakodujZestaw(const StanEdytora &stan)
 {
-    QByteArray wynik = ZakodujZnaki(dane.Znaki) + ZakodujKody(dane.Obiekty) + ZakodujKolory(dane.WartoscKoloru);
+    QByteArray wynik = ZakodujZnaki(stan.zestaw.Znaki) + ZakodujKody(stan.zestaw.Obiekty) + ZakodujKolory(stan.WartoscKoloru);
     for (const int r : kKolejnoscSprzetowa) {
-        const QRgb kolor = dane.KolorEkranowy[r];
+        const QRgb kolor = stan.KolorEkranowy[r];
         wynik.append(char(qRed(kolor))).append(char(qGreen(kolor))).append(char(qBlue(kolor)));
     }
     return wynik;
 }
 
-std::optional<DaneZestawu> OdczytajZestaw(const QByteArray &plik)
+bool OdczytajZestaw(const QByteArray &plik, StanEdytora &stan)
 {
     if (plik.size() != kRozmiarZestawu)
-        return std::nullopt;
+        return false;
     const Bajt *b = bajty(plik);
-    DaneZestawu dane;
-    dane.Znaki = czytajZnaki(b);
+    stan.zestaw.Znaki = czytajZnaki(b);
     for (int k = 0; k < kPozycji; ++k)
-        std::memcpy(dane.Obiekty[k].data(), b + kPoczatekKodow + k * kObiektow, kObiektow);
+        std::memcpy(stan.zestaw.Obiekty[k].data(), b + kPoczatekKodow + k * kObiektow, kObiektow);
     for (int j = 0; j < kRejestrow; ++j) {
         const int r = kKolejnoscSprzetowa[j];
-        dane.WartoscKoloru[r] = b[kPoczatekKolorow + j];
+        stan.WartoscKoloru[r] = b[kPoczatekKolorow + j];
         const Bajt *rgb = b + kPoczatekRGB + 3 * j;
-        dane.KolorEkranowy[r] = qRgb(rgb[0], rgb[1], rgb[2]);
+        stan.KolorEkranowy[r] = qRgb(rgb[0], rgb[1], rgb[2]);
     }
-    return dane;
+    return true;
 }
 
 std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QByteArray &plik)
@@ -103,45 +102,24 @@ std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QBy
     }
 }
 
-QByteArray ZakodujBMP(const Obraz &obraz)
+QByteArray ZakodujBMP(QImage obraz)
 {
     constexpr int kKropekNaMetr = 3780;  // 96 dots per inch
-    const int linia = (3 * obraz.szerokosc + 3) & ~3;  // rows padded to whole 32-bit words
-    const qint32 rozmiarObrazu = linia * obraz.wysokosc;
+    obraz.setDotsPerMeterX(kKropekNaMetr);
+    obraz.setDotsPerMeterY(kKropekNaMetr);
     QByteArray wynik;
-    wynik.reserve(54 + rozmiarObrazu);
-    const auto slowo = [&wynik](qint32 n, int bajtow) {
-        for (int i = 0; i < bajtow; ++i)
-            wynik.append(char((n >> (8 * i)) & 0xFF));
-    };
-    wynik.append("BM");
-    slowo(54 + rozmiarObrazu, 4);
-    slowo(0, 4);
-    slowo(54, 4);
-    for (const auto &[n, bajtow] : {std::pair{40, 4}, {obraz.szerokosc, 4}, {obraz.wysokosc, 4}, {1, 2}, {24, 2},
-                                   {0, 4}, {rozmiarObrazu, 4}, {kKropekNaMetr, 4}, {kKropekNaMetr, 4},
-                                   {0, 4}, {0, 4}})
-        slowo(n, bajtow);
-    wynik.resize(54 + rozmiarObrazu);
-    char *cel = wynik.data() + 54;
-    for (int y = obraz.wysokosc - 1; y >= 0; --y, cel += linia) {
-        const QRgb *wiersz = obraz.wiersz(y);
-        for (int x = 0; x < obraz.szerokosc; ++x) {
-            cel[3 * x] = char(qBlue(wiersz[x]));
-            cel[3 * x + 1] = char(qGreen(wiersz[x]));
-            cel[3 * x + 2] = char(qRed(wiersz[x]));
-        }
-        std::fill(cel + 3 * obraz.szerokosc, cel + linia, '\0');
-    }
+    QBuffer bufor(&wynik);
+    bufor.open(QIODevice::WriteOnly);
+    obraz.save(&bufor, "BMP");
     return wynik;
 }
 
-void RysujObrazEksportu(Obraz &obraz, const Obraz &miniatury, QRgb kolorPF2, QRgb kolorPF3)
+void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3)
 {
-    const int szerokosc = miniatury.szerokosc;
-    for (int y = 0; y < miniatury.wysokosc; ++y) {
-        const QRgb *zrodlo = miniatury.wiersz(y);
-        QRgb *cel = obraz.wiersz(y);
+    const int szerokosc = miniatury.width();
+    for (int y = 0; y < miniatury.height(); ++y) {
+        const auto *zrodlo = reinterpret_cast<const QRgb *>(miniatury.constScanLine(y));
+        auto *cel = reinterpret_cast<QRgb *>(obraz.scanLine(y));
         std::memcpy(cel, zrodlo, sizeof(QRgb) * szerokosc);
         for (int x = 0; x < szerokosc; ++x) {
             const QRgb c = zrodlo[x];

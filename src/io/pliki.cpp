@@ -25,16 +25,17 @@ using Ikona = Dialogi::Ikona;
 const QString kUwaga = QStringLiteral("Uwaga!");
 const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
 
-/** Asks for a file; afterwards the working directory is the chosen file's folder. */
-std::optional<QString> wybierzPlik(Dialogi &dialogi, const Dialogi::PytanieOPlik &pytanie)
+/**
+ * Asks for a file. A relative name is taken in the folder of the last file; afterwards the chosen
+ * file's folder is the last one.
+ */
+std::optional<QString> wybierzPlik(StanEdytora &stan, Dialogi &dialogi, const Dialogi::PytanieOPlik &pytanie)
 {
     const std::optional<QString> wybrana = dialogi.wybierzPlik(pytanie);
     if (!wybrana || wybrana->isEmpty())
         return std::nullopt;
-    // The path is made absolute before the working directory moves, so that it still names the
-    // file that was chosen.
-    const QFileInfo plik(*wybrana);
-    QDir::setCurrent(plik.absolutePath());
+    const QFileInfo plik(QDir(stan.folder), *wybrana);
+    stan.folder = plik.absolutePath();
     return plik.absoluteFilePath();
 }
 
@@ -45,12 +46,6 @@ bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
     return dialogi.komunikat(QStringLiteral("Plik już istnieje!\nZastąpić?"), QStringLiteral("Ostrzeżenie!"),
                              Przyciski::OkAnuluj, Ikona::Ostrzezenie)
         == Odpowiedz::Ok;
-}
-
-void bladPliku(Dialogi &dialogi, const QString &co, const QString &sciezka, const QString &powod)
-{
-    dialogi.komunikat(co + u'\n' + QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath()) + u'\n' + powod,
-                      kUwaga, Przyciski::Ok, Ikona::Blad);
 }
 
 /** The reason for a failure of the file system, in Polish whatever the system's language. */
@@ -74,107 +69,104 @@ QString powodBledu(int numer)
     }
 }
 
+/**
+ * Runs an operation on a file with errno cleared. When it fails: the reason the system gave, in
+ * Polish, or `inny` where the file reports no error of its own or the system gave no number.
+ */
+template <class Operacja>
+std::optional<QString> sprobuj(const QFileDevice &plik, Operacja operacja, const QString &inny)
+{
+    errno = 0;
+    if (operacja())
+        return std::nullopt;
+    const int numer = errno;
+    return plik.error() != QFileDevice::NoError && numer != 0 ? powodBledu(numer) : inny;
+}
+
+/** Tells the user of a failure and hands it on. */
+BladPliku zglos(Dialogi &dialogi, const BladPliku &blad)
+{
+    dialogi.komunikat(blad.tekst(), kUwaga, Przyciski::Ok, Ikona::Blad);
+    return blad;
+}
+
 /** Writes a whole file or nothing: the previous file stays intact when anything fails. */
-bool zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
+std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
 {
     // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
     // a commit that reports success over a truncated file.
-    // errno is read right after the call that failed, for a reason in Polish.
     QSaveFile plik(sciezka);
-    qint64 zapisano = 0;
-    errno = 0;
-    if (plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        while (zapisano < bajty.size()) {
+    std::optional<QString> powod = sprobuj(plik, [&] {
+        if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        for (qint64 zapisano = 0; zapisano < bajty.size();) {
             const qint64 n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano);
             if (n <= 0)
-                break;
+                return false;
             zapisano += n;
         }
-        if (zapisano == bajty.size() && plik.commit())
-            return true;
-    }
-    const int numer = errno;
-    const QString powod = QFileInfo(sciezka).isDir()                         ? powodBledu(EISDIR)
-                          : plik.error() != QFileDevice::NoError && numer != 0 ? powodBledu(numer)
-                                                                               : QStringLiteral("Nie zapisano wszystkich danych.");
+        return plik.commit();
+    }, QStringLiteral("Nie zapisano wszystkich danych."));
+    if (!powod)
+        return std::nullopt;
     plik.cancelWriting();
-    bladPliku(dialogi, QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod);
-    return false;
-}
-
-DaneZestawu daneZestawu(const StanEdytora &stan)
-{
-    return {stan.zestaw.Znaki, stan.zestaw.Obiekty, stan.WartoscKoloru, stan.KolorEkranowy};
+    if (QFileInfo(sciezka).isDir())
+        powod = powodBledu(EISDIR);
+    return zglos(dialogi, {QStringLiteral("Nie udało się zapisać pliku!"), sciezka, *powod});
 }
 
 } // namespace
 
-void Zapisz(StanEdytora &stan, Dialogi &dialogi)
+QString BladPliku::tekst() const
 {
-    const QByteArray bajty = ZakodujZestaw(daneZestawu(stan));
-    const auto sciezka = wybierzPlik(
-        dialogi, {true, QDir::currentPath(), QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
-                  stan.NazwaZestawu});
-    if (!sciezka || !czyZastapic(dialogi, *sciezka) || !zapiszPlik(dialogi, *sciezka, bajty))
-        return;
-    stan.NazwaZestawu = QFileInfo(*sciezka).fileName();
-    dialogi.komunikat(QStringLiteral("Zestaw znaków został pomyślnie zapisany"), QStringLiteral("Informacja"),
-                      Przyciski::Ok, Ikona::Informacja);
+    QString wynik = co + u'\n' + QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath());
+    if (!powod.isEmpty())
+        wynik += u'\n' + powod;
+    return wynik;
 }
 
-void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
+Wczytanie WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje)
 {
     stan.TylkoWybrany = false;
-    const auto sciezka = wybierzPlik(
-        dialogi, {false, QDir::currentPath(),
-                  QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Atari FontMaker (*.FN2)|*.FN2|"
-                                 "Jet Graphics Planner (*.FNT)|*.FNT|Wszystkie pliki (*.*)|*.*"),
-                  QString()});
-    if (!sciezka)
-        return;
+    const QFileInfo info(sciezka);
+    stan.folder = info.absolutePath();
+    const QString nieOdczytano = QStringLiteral("Nie udało się odczytać pliku!");
+    if (!info.isFile())
+        return {false, zglos(dialogi, {nieOdczytano, sciezka,
+                                       info.exists() ? QStringLiteral("To nie jest plik.") : QStringLiteral("Plik nie istnieje.")})};
+    QFile plik(sciezka);
+    if (const auto powod = sprobuj(plik, [&] { return plik.open(QIODevice::ReadOnly); }, powodBledu(0)))
+        return {false, zglos(dialogi, {nieOdczytano, sciezka, *powod})};
 
-    QFile plik(*sciezka);
-    const QFileInfo info(*sciezka);
-    errno = 0;
-    if (!info.isFile() || !plik.open(QIODevice::ReadOnly)) {
-        const int numer = errno;
-        const QString powod = !info.exists() ? QStringLiteral("Plik nie istnieje.")
-            : !info.isFile()                 ? QStringLiteral("To nie jest plik.")
-                                             : powodBledu(numer);
-        bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka, powod);
-        return;
-    }
     const qint64 rozmiar = plik.size();
     const RodzajPliku rodzaj = rodzajPliku(rozmiar);
-    if (rodzaj == RodzajPliku::Niepoprawny) {
-        dialogi.komunikat(QStringLiteral("Niepoprawny format pliku!"), kUwaga, Przyciski::Ok, Ikona::Blad);
-        return;
+    if (rodzaj == RodzajPliku::Niepoprawny || (rodzaje == Rodzaje::TylkoZestaw && rodzaj != RodzajPliku::Zestaw)) {
+        const QString niepoprawny = QStringLiteral("Niepoprawny format pliku!");
+        dialogi.komunikat(niepoprawny, kUwaga, Przyciski::Ok, Ikona::Blad);
+        return {false, BladPliku{niepoprawny, sciezka, QString()}};
     }
+    Wczytanie wynik;
     if (rodzaj != RodzajPliku::Zestaw && stan.TrybZawartosci == Tryb::Vendra
         && dialogi.komunikat(QStringLiteral("Wykryto próbę odczytu pliku tylko z danymi znaków.\n"
                                             "Czy chcesz włączyć tryb zawartości zgodny z \"JGP\"?"),
                              kUwaga, Przyciski::TakNie, Ikona::Ostrzezenie)
-            == Odpowiedz::Tak)
+            == Odpowiedz::Tak) {
         WybierzTryb(stan, Tryb::JGP);
+        wynik.zmieniony = true;
+    }
 
     // The whole file is read first; the set changes only when it came in exactly as measured.
-    errno = 0;
-    const QByteArray bajty = plik.read(rozmiar + 1);
-    if (bajty.size() != rozmiar) {
-        const int numer = errno;
-        bladPliku(dialogi, QStringLiteral("Nie udało się odczytać pliku!"), *sciezka,
-                  plik.error() != QFileDevice::NoError && numer != 0
-                      ? powodBledu(numer)
-                      : QStringLiteral("Plik zmienił rozmiar podczas odczytu."));
-        return;
+    QByteArray bajty;
+    if (const auto powod = sprobuj(plik, [&] {
+            bajty = plik.read(rozmiar + 1);
+            return bajty.size() == rozmiar;
+        }, QStringLiteral("Plik zmienił rozmiar podczas odczytu."))) {
+        wynik.blad = zglos(dialogi, {nieOdczytano, sciezka, *powod});
+        return wynik;
     }
-    // The bytes have the measured size, so the decoder of that kind always has a result.
+    // The bytes have the measured size, so the decoder of that kind always takes them.
     if (rodzaj == RodzajPliku::Zestaw) {
-        const DaneZestawu zestaw = OdczytajZestaw(bajty).value();
-        stan.zestaw.Znaki = zestaw.Znaki;
-        stan.zestaw.Obiekty = zestaw.Obiekty;
-        stan.WartoscKoloru = zestaw.WartoscKoloru;
-        stan.KolorEkranowy = zestaw.KolorEkranowy;
+        OdczytajZestaw(bajty, stan);
     } else {
         stan.zestaw.Znaki = OdczytajZnaki(bajty).value();
         UstawUklad(stan.zestaw, stan.TrybZawartosci);
@@ -186,37 +178,66 @@ void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
     const auto &o = stan.zestaw.Obiekty;
     WybierzTryb(stan, int(o[2][0]) == int(o[0][0]) + 64 ? Tryb::Vendra : Tryb::JGP);
     ZZ_DblClick(stan, stan.WybranyObiekt);
+    wynik.zmieniony = true;
+    return wynik;
+}
+
+void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
+{
+    stan.TylkoWybrany = false;
+    const auto sciezka = wybierzPlik(stan, dialogi,
+                                     {false, stan.folder,
+                                      QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Atari FontMaker (*.FN2)|*.FN2|"
+                                                     "Jet Graphics Planner (*.FNT)|*.FNT|Wszystkie pliki (*.*)|*.*"),
+                                      QString()});
+    if (sciezka)
+        WczytajPlik(stan, dialogi, *sciezka);
+}
+
+void Zapisz(StanEdytora &stan, Dialogi &dialogi)
+{
+    const QByteArray bajty = ZakodujZestaw(stan);
+    const auto sciezka = wybierzPlik(
+        stan, dialogi, {true, stan.folder, QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
+                        stan.NazwaZestawu});
+    if (!sciezka || !czyZastapic(dialogi, *sciezka) || zapiszPlik(dialogi, *sciezka, bajty))
+        return;
+    stan.NazwaZestawu = QFileInfo(*sciezka).fileName();
+    dialogi.komunikat(QStringLiteral("Zestaw znaków został pomyślnie zapisany"), QStringLiteral("Informacja"),
+                      Przyciski::Ok, Ikona::Informacja);
 }
 
 void Eksportuj(StanEdytora &stan, Dialogi &dialogi)
 {
-    const QString katalog = QDir::currentPath();
+    const QString katalog = stan.folder;
     const QString folderEksportu = QDir::toNativeSeparators(katalog + u'/' + kFolderEksportu);
     const bool wEksporcie = katalog.contains(kFolderEksportu, Qt::CaseSensitive);
     if (!wEksporcie)
         QDir().mkdir(folderEksportu);  // an existing folder, or none at all, does not stop the export
     const auto sciezka = wybierzPlik(
-        dialogi, {true, wEksporcie ? katalog : folderEksportu, QStringLiteral("Nowe dane (znaki, kody, kolory, grafika|*.ND"),
-                  stan.NazwaZestawu});
+        stan, dialogi, {true, wEksporcie ? katalog : folderEksportu, QStringLiteral("Nowe dane (znaki, kody, kolory, grafika|*.ND"),
+                        stan.NazwaZestawu});
     if (!sciezka || !czyZastapic(dialogi, *sciezka))
         return;
-    if (ZapiszEksport(stan, dialogi, *sciezka))
+    if (!ZapiszEksport(stan, dialogi, *sciezka))
         dialogi.komunikat(QStringLiteral("Pliki zostały pomyślnie zapisane"), QStringLiteral("Informacja"),
                           Przyciski::Ok, Ikona::Informacja);
 }
 
-bool ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska)
+std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska)
 {
-    if (!zapiszPlik(dialogi, nazwa + QStringLiteral(".FN2"), ZakodujZnaki(stan.zestaw.Znaki)))
-        return false;
+    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".FN2"), ZakodujZnaki(stan.zestaw.Znaki)))
+        return blad;
     stan.NazwaZestawu = QFileInfo(nazwa).fileName();
-    if (!zapiszPlik(dialogi, nazwa + QStringLiteral(".KODY"), ZakodujKody(stan.zestaw.Obiekty))
-        || !zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.WartoscKoloru)))
-        return false;
+    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KODY"), ZakodujKody(stan.zestaw.Obiekty)))
+        return blad;
+    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.WartoscKoloru)))
+        return blad;
     RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.KolorEkranowy[PF2], stan.KolorEkranowy[PF3]);
     stan.zmiany |= ZmianaObrazuEksportu;
-    return zapiszPlik(dialogi, nazwa + QStringLiteral(".TILES.BMP"), ZakodujBMP(stan.obrazEksportu))
-           && (!zLiniaAutorska || zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8()));
+    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".TILES.BMP"), ZakodujBMP(stan.obrazEksportu)); blad || !zLiniaAutorska)
+        return blad;
+    return zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8());
 }
 
 } // namespace edytor

@@ -3,22 +3,51 @@
 #include "io/dialogi.h"
 #include "model/stan.h"
 
+#include <optional>
+
 namespace edytor {
+
+/** A failure of a file operation, as the user is told of it. */
+struct BladPliku {
+    QString co;       // what failed: "Nie udało się odczytać pliku!", ...
+    QString sciezka;  // the file
+    QString powod;    // why, in Polish; empty where the first line says it all
+    /** What failed, the file's full path and the reason, a line each. */
+    QString tekst() const;
+};
+
+/** How a load ended: whether the set changed, and why the file did not come into it, if it did not. */
+struct Wczytanie {
+    bool zmieniony = false;
+    std::optional<BladPliku> blad;
+};
+
+/** What a load takes: a set file or character sets, or a set file alone (the batch export). */
+enum class Rodzaje { Wszystkie, TylkoZestaw };
+
+/**
+ * Reads a file into the set: a set file (2580 bytes) or two character sets (2048, or 2054 with a
+ * header), told apart by size alone; for character sets in "Vendra" the port asks whether to
+ * switch to "JGP". Every failure is told through the port as well as returned. After a read the
+ * thumbnails are redrawn, the mode follows the table and the selected object is opened again.
+ * The next file dialog opens in the file's folder.
+ */
+Wczytanie WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje = Rodzaje::Wszystkie);
+
+/** "Wczytaj": the file chosen in the open dialog, through WczytajPlik. */
+void Wczytaj(StanEdytora &stan, Dialogi &dialogi);
 
 /** "Zapisz": writes the set file chosen in the save dialog. */
 void Zapisz(StanEdytora &stan, Dialogi &dialogi);
-
-/** "Wczytaj": loads a set file or imports two character sets, told apart by size alone. */
-void Wczytaj(StanEdytora &stan, Dialogi &dialogi);
 
 /** "Eksportuj": asks for a base name in the export folder, then writes what ZapiszEksport writes. */
 void Eksportuj(StanEdytora &stan, Dialogi &dialogi);
 
 /**
  * Writes the raw data files (base name + ".FN2", ".KODY", ".KOLORY"), the bitmap of all objects
- * (".TILES.BMP") and the credit line (the base name itself), each file whole or not at all.
- * Stops at the first failure, reported through the port; true when all are written.
+ * (".TILES.BMP") and, unless told not to, the credit line (the base name itself), each file whole
+ * or not at all. Stops at the first failure, told through the port and returned.
  */
-bool ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
+std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
 
 } // namespace edytor

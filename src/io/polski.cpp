@@ -11,9 +11,8 @@ void UstawPolski()
 {
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     static QTranslator tlumaczenie;
-    if (tlumaczenie.isEmpty()
-        && tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&tlumaczenie);
 }
 

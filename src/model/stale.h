@@ -18,6 +18,15 @@ inline constexpr int kKomorekZnaku = 32;       // cells of one character: 8 rows
 inline constexpr int kRejestrow = 5;
 inline constexpr Bajt kBitNegatywu = 0x80;
 
+/** The character that a code names within its set: the code without its inverse bit. */
+constexpr int numerZnaku(Bajt kod)
+{
+    return kod & ~kBitNegatywu;
+}
+
+/** The positions of an object's characters as they are drawn: the top row, then the bottom row. */
+inline constexpr int kPozycjeWierszami[kPozycji]{0, 2, 1, 3};
+
 /** Register numbers as every widget array and cell of the editor counts them (not the bit-pair order). */
 enum NrKoloru : Bajt { PF0 = 0, PF1 = 1, PF2 = 2, BAK = 3, PF3 = 4 };
 

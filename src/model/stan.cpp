@@ -1,5 +1,7 @@
 #include "model/stan.h"
 
+#include <QDir>
+
 namespace edytor {
 
 namespace {
@@ -9,6 +11,13 @@ constexpr std::array<Bajt, kRejestrow> kWartosciPoczatkowe{40, 202, 148, 0, 70};
 // PF1 starts as RGB 39,249,39, not as the palette swatch of 202; the others equal their swatches.
 constexpr std::array<QRgb, kRejestrow> kKoloryPoczatkowe{
     qRgb(255, 152, 44), qRgb(39, 249, 39), qRgb(28, 113, 198), qRgb(0, 0, 0), qRgb(205, 62, 207)};
+
+QImage obraz(int szerokosc, int wysokosc, QRgb kolor)
+{
+    QImage wynik(szerokosc, wysokosc, QImage::Format_RGB32);
+    wynik.fill(kolor);
+    return wynik;
+}
 
 } // namespace
 
@@ -38,11 +47,12 @@ StanEdytora StanPoczatkowy()
     s.TylkoWybrany = false;
     s.TrybZawartosci = Tryb::Vendra;
     s.NazwaZestawu = QStringLiteral("ZESTAW.ORB");
+    s.folder = QDir::currentPath();
     s.wybranaZamiana = -1;
 
-    s.miniatury = Obraz(kObiektow * kBokObrazka, kBokObrazka, kCzarny);
-    s.podglad = Obraz(kBokObrazka, kBokObrazka, kCzarny);
-    s.obrazEksportu = Obraz(2 * kObiektow * kBokObrazka, kBokObrazka, kJasnySzary);
+    s.miniatury = obraz(kObiektow * kBokObrazka, kBokObrazka, kCzarny);
+    s.podglad = obraz(kBokObrazka, kBokObrazka, kCzarny);
+    s.obrazEksportu = obraz(2 * kObiektow * kBokObrazka, kBokObrazka, kJasnySzary);
     s.zmiany = ZmianaMiniatur | ZmianaPodgladu;
     return s;
 }

@@ -3,8 +3,7 @@
 #include "model/stale.h"
 #include "model/zestaw.h"
 
-#include "model/obraz.h"
-
+#include <QImage>
 #include <QString>
 
 #include <array>
@@ -58,11 +57,13 @@ struct StanEdytora {
     bool TylkoWybrany = false;
     Tryb TrybZawartosci = Tryb::Vendra;
     QString NazwaZestawu;
+    QString folder;  // where the next file dialog opens: the folder of the last file chosen or loaded
     int wybranaZamiana = -1;  // item shown by the swap list; -1 while it still reads "Zamiana"
 
-    Obraz miniatury;  // the 64 thumbnails side by side, 2048 x 32
-    Obraz podglad;    // the preview of the edited object, 32 x 32
-    Obraz obrazEksportu;  // the off-screen surface of the export picture, 4096 x 32
+    // Pictures in Qt's RGB32 format.
+    QImage miniatury;      // the 64 thumbnails side by side, 2048 x 32
+    QImage podglad;        // the preview of the edited object, 32 x 32
+    QImage obrazEksportu;  // the off-screen surface of the export picture, 4096 x 32
 
     unsigned zmiany = 0;  // Zmiana flags since the window last looked
 
@@ -70,7 +71,10 @@ struct StanEdytora {
     bool pf3Dostepny() const { return TrybZawartosci == Tryb::Vendra; }
 };
 
-/** The editor as it starts: empty character sets, the "Vendra" layout, start-up colours, all cells BAK. */
+/**
+ * The editor as it starts: empty character sets, the "Vendra" layout, start-up colours, all cells
+ * BAK; file dialogs open in the working directory.
+ */
 StanEdytora StanPoczatkowy();
 
 } // namespace edytor

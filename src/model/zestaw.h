@@ -23,7 +23,7 @@ struct Zestaw {
     /** Row r of the character that position k of a code c shows (set k mod 2; bit 7 not part of the address). */
     Bajt wierszZnaku(int k, Bajt kod, int r) const
     {
-        return Znaki[k % kZestawowZnakow][kBajtowZnaku * (kod & 0x7F) + r];
+        return Znaki[k % kZestawowZnakow][kBajtowZnaku * numerZnaku(kod) + r];
     }
 };
 

@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <concepts>
+
 namespace edytor {
 
 namespace {
@@ -85,14 +87,6 @@ template <class Przycisk>
 Przycisk *przycisk(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
 {
     return element<Przycisk>(rodzic, nazwa, miejsce, tekst);
-}
-
-void ustawZaznaczenie(QAbstractButton *b, bool zaznaczony)
-{
-    if (b->isChecked() != zaznaczony) {
-        const QSignalBlocker blokada(b);
-        b->setChecked(zaznaczony);
-    }
 }
 
 } // namespace
@@ -195,7 +189,7 @@ void Edytor::zbudujZestaw()
     }
     m_picZestaw = new Obrazek(this, QStringLiteral("picZestaw"), twipy(-24720, 8640, 61477, 510),
                               PoleKoloru::Brzeg::Plaski, &m_stan.obrazEksportu,
-                              m_stan.obrazEksportu.prostokat());
+                              m_stan.obrazEksportu.rect());
 }
 
 void Edytor::zbudujSiatke()
@@ -208,9 +202,8 @@ void Edytor::zbudujSiatke()
     for (int k = 0; k < kPozycji; ++k) {
         m_Znak[k] = new SiatkaKomorek(Panel, nazwaElementu(u"Znak", k),
                                       twipy(miejsca[k].x(), miejsca[k].y(), 1935, 1935), uklad);
-        connect(m_Znak[k], &SiatkaKomorek::nacisnieta, this, [this, k](int j, int przycisk) {
-            MalujKomorke(m_stan, kKomorekZnaku * k + j, przycisk);
-            synchronizuj();
+        wykonuj(m_Znak[k], &SiatkaKomorek::nacisnieta, [k](StanEdytora &s, int j, Qt::MouseButton przycisk) {
+            MalujKomorke(s, kKomorekZnaku * k + j, przycisk);
         });
     }
     wykonuj(przycisk<QPushButton>(this, QStringLiteral("DoZapisania"), twipy(3960, 4440, 4095, 495),
@@ -255,16 +248,10 @@ void Edytor::zbudujOpcje()
     m_cmbZamiana->setPlaceholderText(QStringLiteral("Zamiana"));
     m_cmbZamiana->setCurrentIndex(-1);
     // activated comes with every choice, also of the item already shown: each one swaps.
-    connect(m_cmbZamiana, &QComboBox::activated, this, [this](int L) {
-        ZamienKolory(m_stan, L);
-        synchronizuj();
-    });
+    wykonuj(m_cmbZamiana, &QComboBox::activated, ZamienKolory);
     m_chkWybrany = przycisk<QCheckBox>(ramkaCzysc, QStringLiteral("chkWybrany"), twipy(240, 960, 1455, 255),
                                        QStringLiteral("Tylko wybrany"));
-    connect(m_chkWybrany, &QCheckBox::toggled, this, [this](bool zaznaczony) {
-        m_stan.TylkoWybrany = zaznaczony;
-        synchronizuj();
-    });
+    wykonuj(m_chkWybrany, &QCheckBox::clicked, [](StanEdytora &s, bool zaznaczony) { s.TylkoWybrany = zaznaczony; });
 
     auto *ramIO = ramka(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
     wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj")),
@@ -276,18 +263,15 @@ void Edytor::zbudujOpcje()
 
     auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
-                                PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.prostokat());
+                                PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.rect());
     // Every mouse button picks.
-    connect(m_PaletaAtari, &Obrazek::nacisniety, this, [this](int, QPoint punkt) {
-        WybierzZPalety(m_stan, m_paleta, punkt.x(), punkt.y());
-        synchronizuj();
-    });
+    wykonuj(m_PaletaAtari, &Obrazek::nacisniety,
+            [this](StanEdytora &s, QPoint punkt) { WybierzZPalety(s, m_paleta, punkt.x(), punkt.y()); });
 }
 
 void Edytor::wczytajPlik(const QString &sciezka)
 {
-    DialogiZPlikiem dialogi(*m_dialogi, sciezka);
-    Wczytaj(m_stan, dialogi);
+    WczytajPlik(m_stan, *m_dialogi, sciezka);
     synchronizuj();
 }
 
@@ -332,8 +316,9 @@ void Edytor::synchronizuj()
         ustawTekst(m_lblZnak[k], QString::number(s.KodyEdytowane[k]));
         ustawTlo(m_lblZnak[k], s.znakOdwrocony[k] ? kSzary : kJasnySzary);
     }
+    // Buttons report only clicks, so showing the state here starts no operation.
     for (int m = 0; m < 2; ++m)
-        ustawZaznaczenie(m_optTryb[m], static_cast<int>(s.TrybZawartosci) == m);
+        m_optTryb[m]->setChecked(static_cast<int>(s.TrybZawartosci) == m);
 
     std::array<QRgb, kKomorekZnaku> kolory{};
     for (int k = 0; k < kPozycji; ++k) {
@@ -353,17 +338,14 @@ void Edytor::synchronizuj()
 
     for (int i = 0; i < kRejestrow; ++i) {
         ustawTlo(m_Kolor[i], s.KolorEkranowy[i]);
-        ustawZaznaczenie(m_Kolor[i], s.kolorRysowania.nr == i);
+        m_Kolor[i]->setChecked(s.kolorRysowania.nr == i);
         ustawTekst(m_Akolor[i], QString::number(s.WartoscKoloru[i]));
     }
     m_Kolor[PF3]->setEnabled(s.pf3Dostepny());
     m_Color[PF3]->setEnabled(s.pf3Dostepny());
 
-    if (m_cmbZamiana->currentIndex() != s.wybranaZamiana) {
-        const QSignalBlocker blokada(m_cmbZamiana);
-        m_cmbZamiana->setCurrentIndex(s.wybranaZamiana);
-    }
-    ustawZaznaczenie(m_chkWybrany, s.TylkoWybrany);
+    m_cmbZamiana->setCurrentIndex(s.wybranaZamiana);
+    m_chkWybrany->setChecked(s.TylkoWybrany);
 
     if (s.zmiany & ZmianaMiniatur)
         for (auto *zz : m_ZZ)
@@ -379,10 +361,12 @@ void Edytor::synchronizuj()
 template <class Nadawca, class Sygnal, class Operacja>
 void Edytor::wykonuj(Nadawca *nadawca, Sygnal sygnal, Operacja operacja)
 {
-    connect(nadawca, sygnal, this, [this, operacja] {
-        operacja(m_stan);
-        synchronizuj();
-    });
+    // Qt hands the lambda the most arguments of the signal that the operation accepts.
+    connect(nadawca, sygnal, this,
+            [this, operacja](auto... argumenty) requires std::invocable<Operacja, StanEdytora &, decltype(argumenty)...> {
+                operacja(m_stan, argumenty...);
+                synchronizuj();
+            });
 }
 
 } // namespace edytor

@@ -50,7 +50,10 @@ protected:
     void dropEvent(QDropEvent *e) override;
 
 private:
-    /** Connects a widget's signal to an operation on the state, followed by the sync. */
+    /**
+     * Connects a widget's signal to an operation on the state, followed by the sync. The operation
+     * takes the state and as many of the signal's arguments as it needs.
+     */
     template <class Nadawca, class Sygnal, class Operacja>
     void wykonuj(Nadawca *nadawca, Sygnal sygnal, Operacja operacja);
 
@@ -63,7 +66,7 @@ private:
 
     StanEdytora m_stan;
     Dialogi *m_dialogi = nullptr;  // owned by the window as its child cdIO
-    Obraz m_paleta;
+    QImage m_paleta;
 
     std::array<QLabel *, kPozycji> m_lblZnak{};
     std::array<QRadioButton *, 2> m_optTryb{};

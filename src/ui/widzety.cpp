@@ -1,7 +1,5 @@
 #include "ui/widzety.h"
 
-#include "view/widok.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,16 +12,6 @@ constexpr QRgb kCienBrzegu = qRgb(128, 128, 128);
 constexpr QRgb kSwiatloBrzegu = qRgb(255, 255, 255);
 
 } // namespace
-
-int numerPrzycisku(Qt::MouseButton przycisk)
-{
-    switch (przycisk) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
 
 PoleKoloru::PoleKoloru(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, QRgb tlo,
                        Brzeg brzeg)
@@ -89,7 +77,7 @@ void PoleKoloru::paintEvent(QPaintEvent *e)
 }
 
 Obrazek::Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Brzeg brzeg,
-                 const Obraz *obraz, const QRect &fragment)
+                 const QImage *obraz, const QRect &fragment)
     : PoleKoloru(rodzic, nazwa, miejsce, kCzarny, brzeg), m_obraz(obraz), m_fragment(fragment)
 {
 }
@@ -97,7 +85,7 @@ Obrazek::Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Br
 void Obrazek::rysujZawartosc(QPainter &p, const QRect &)
 {
     const int b = gruboscBrzegu();
-    p.drawImage(QPoint(b, b), widok(*m_obraz), m_fragment);
+    p.drawImage(QPoint(b, b), *m_obraz, m_fragment);
 }
 
 void Obrazek::mousePressEvent(QMouseEvent *e)
@@ -107,7 +95,7 @@ void Obrazek::mousePressEvent(QMouseEvent *e)
     const int b = gruboscBrzegu();
     const QPoint punkt = e->position().toPoint() - QPoint(b, b);
     if (QRect(QPoint(0, 0), m_fragment.size()).contains(punkt))
-        emit nacisniety(numerPrzycisku(e->button()), punkt);
+        emit nacisniety(punkt);
 }
 
 void Obrazek::mouseDoubleClickEvent(QMouseEvent *e)
@@ -178,7 +166,7 @@ void SiatkaKomorek::mousePressEvent(QMouseEvent *e)
 {
     const int j = komorkaPod(e->position().toPoint());
     if (j >= 0)
-        emit nacisnieta(j, numerPrzycisku(e->button()));
+        emit nacisnieta(j, e->button());
 }
 
 } // namespace edytor

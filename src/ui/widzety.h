@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/obraz.h"
 #include "model/stale.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QRadioButton>
@@ -47,13 +47,13 @@ class Obrazek : public PoleKoloru {
     Q_OBJECT
 public:
     Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Brzeg brzeg,
-            const Obraz *obraz, const QRect &fragment);
+            const QImage *obraz, const QRect &fragment);
 
 signals:
     void klik();
     void dwuklik();
-    /** Mouse button pressed at (x, y) of the image; button 1 left, 2 right, 4 middle. */
-    void nacisniety(int przycisk, QPoint punkt);
+    /** A mouse button pressed at (x, y) of the image. */
+    void nacisniety(QPoint punkt);
 
 protected:
     void rysujZawartosc(QPainter &p, const QRect &obszar) override;
@@ -61,7 +61,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
-    const Obraz *m_obraz;
+    const QImage *m_obraz;
     QRect m_fragment;
 };
 
@@ -88,8 +88,8 @@ public:
     int komorkaPod(QPoint punkt) const;
 
 signals:
-    /** Mouse button pressed on cell j; button 1 left, 2 right, 4 middle. */
-    void nacisnieta(int j, int przycisk);
+    /** A mouse button pressed on cell j. */
+    void nacisnieta(int j, Qt::MouseButton przycisk);
 
 protected:
     void rysujZawartosc(QPainter &p, const QRect &obszar) override;
@@ -143,8 +143,5 @@ public:
 protected:
     void wheelEvent(QWheelEvent *e) override { e->ignore(); }
 };
-
-/** The mouse button as the editor numbers it: 1 left, 2 right, 4 middle, 0 any other. */
-int numerPrzycisku(Qt::MouseButton przycisk);
 
 } // namespace edytor

@@ -23,7 +23,7 @@ void RysujObiekt(StanEdytora &stan, int i)
     const Piksele piksele(stan.miniatury);
     const int x0 = kBokObrazka * stan.WybranyObiekt;
     stan.zmiany |= ZmianaMiniatur;
-    for (const int k : {0, 2, 1, 3}) {
+    for (const int k : kPozycjeWierszami) {
         const Bajt kod = stan.zestaw.Obiekty[k][i];
         const bool negatyw = kod & kBitNegatywu;
         const int X0 = 4 * (k / 2);

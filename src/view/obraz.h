@@ -2,18 +2,21 @@
 
 #include "model/stale.h"
 
-#include "model/obraz.h"
+#include <QImage>
 
 namespace edytor {
 
 /**
- * Writes object pixels into a 32-bit image: one object pixel is a block of 4 x 2 screen pixels.
+ * Writes object pixels into an RGB32 image: one object pixel is a block of 4 x 2 screen pixels.
  * Takes the image's memory once, so that a whole picture costs no more than its stores.
  */
 struct Piksele {
     QRgb *poczatek;
     qsizetype linia;
-    explicit Piksele(Obraz &obraz) : poczatek(obraz.piksele.data()), linia(obraz.szerokosc) {}
+    explicit Piksele(QImage &obraz)
+        : poczatek(reinterpret_cast<QRgb *>(obraz.scanLine(0))), linia(obraz.bytesPerLine() / qsizetype(sizeof(QRgb)))
+    {
+    }
     /** Grid column X (0 to 7) and row Y (0 to 15) of the object picture that starts at column x0. */
     void punkt(int x0, int X, int Y, QRgb kolor) const
     {
@@ -25,7 +28,7 @@ struct Piksele {
 };
 
 /** One object pixel, as above, for a single write. */
-inline void rysujPunkt(Obraz &obraz, int x0, int X, int Y, QRgb kolor)
+inline void rysujPunkt(QImage &obraz, int x0, int X, int Y, QRgb kolor)
 {
     Piksele(obraz).punkt(x0, X, Y, kolor);
 }

@@ -1,5 +1,7 @@
 #include "view/paleta.h"
 
+#include <QPainter>
+
 #include <array>
 
 namespace edytor {
@@ -41,13 +43,15 @@ QRgb kolorSwatcha(int numer)
     return 0xFF000000u | kPaleta[(numer >> 4) & 15][(numer & 15) / 2];
 }
 
-Obraz ObrazPalety()
+QImage ObrazPalety()
 {
-    Obraz obraz(kSzerokoscPalety, kWysokoscPalety, kTloPalety);
+    QImage obraz(kSzerokoscPalety, kWysokoscPalety, QImage::Format_RGB32);
+    obraz.fill(kTloPalety);
+    QPainter p(&obraz);
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 8; ++c) {
-            obraz.wypelnij(kKrokX * c, kKrokY * r, kRamkaX, kRamkaY, kCzarny);
-            obraz.wypelnij(kKrokX * c + 1, kKrokY * r + 1, kRamkaX - 2, kRamkaY - 2, kolorSwatcha(16 * r + 2 * c));
+            p.fillRect(kKrokX * c, kKrokY * r, kRamkaX, kRamkaY, QColor(kCzarny));
+            p.fillRect(kKrokX * c + 1, kKrokY * r + 1, kRamkaX - 2, kRamkaY - 2, QColor(kolorSwatcha(16 * r + 2 * c)));
         }
     }
     return obraz;

@@ -2,7 +2,7 @@
 
 #include "model/stale.h"
 
-#include "model/obraz.h"
+#include <QImage>
 
 namespace edytor {
 
@@ -10,7 +10,7 @@ inline constexpr int kSzerokoscPalety = 125;
 inline constexpr int kWysokoscPalety = 237;
 
 /** The Atari palette picture: 16 hue rows by 8 luminance columns of framed swatches. */
-Obraz ObrazPalety();
+QImage ObrazPalety();
 
 /** The Atari colour number of the palette square that holds the point (x, y) of the picture. */
 constexpr int numerPalety(int x, int y)

@@ -63,8 +63,8 @@ private slots:
 void TestOkno::okno()
 {
     QTemporaryDir katalog;
-    QVERIFY(QDir::setCurrent(katalog.path()));
     Edytor e;
+    e.stan().folder = katalog.path();
     testy::SkryptoweDialogi d;
     e.ustawDialogi(&d);
     e.show();
@@ -107,7 +107,7 @@ void TestOkno::okno()
     QTest::mouseClick(w("ZZ(2)"), Qt::LeftButton);
     d.pliki = {QStringLiteral("a.ORB")};
     klik("cmdSave");
-    QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("a.ORB")), QStringLiteral("okno.ORB")));
+    QVERIFY(testy::jakWzorzec(testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))), QStringLiteral("okno.ORB")));
     klik("optTryb(0)");
     d.pliki = {QStringLiteral("a.ORB")};
     klik("cmdLoad");
@@ -116,7 +116,7 @@ void TestOkno::okno()
     QVERIFY(testy::jakWzorzec(testy::png(e.grab().toImage()), QStringLiteral("okno.png")));
     d.pliki = {QStringLiteral("X")};
     klik("cmdExport");
-    QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
+    QCOMPARE(testy::czytaj(katalog.filePath(QStringLiteral("X.FN2"))), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
     QCOMPARE(d.komunikaty.size(), 2);
 }
 

@@ -43,11 +43,12 @@ Komorki obiekt(const StanEdytora &s, int i)
 }
 
 /** The 32 x 32 picture at column x0 shows each cell as a block of 4 x 2 pixels of its colour. */
-bool pokazuje(const Obraz &obraz, int x0, const Komorki &komorki)
+bool pokazuje(const QImage &obraz, int x0, const Komorki &komorki)
 {
     for (int p = 0; p < kKomorek; ++p)
         for (int d = 0; d < 8; ++d)
-            if (obraz.piksel(x0 + 4 * (p % 4 + 4 * (p / 64)) + d % 4, 2 * (p % 32 / 4 + 8 * (p / 32 % 2)) + d / 4)
+            if (reinterpret_cast<const QRgb *>(obraz.constScanLine(2 * (p % 32 / 4 + 8 * (p / 32 % 2)) + d / 4))
+                    [x0 + 4 * (p % 4 + 4 * (p / 64)) + d % 4]
                 != komorki[p].kolor)
                 return false;
     return true;
@@ -82,7 +83,7 @@ void TestLosowe::sesja()
     const int akcji = qEnvironmentVariableIsSet("EDYTOR_LOSOWE_AKCJE") ? qEnvironmentVariableIntValue("EDYTOR_LOSOWE_AKCJE") : 6000;
     std::mt19937 los(ziarno);
     const auto liczba = [&los](int n) { return int(los() % unsigned(n)); };
-    const Obraz paleta = ObrazPalety();
+    const QImage paleta = ObrazPalety();
     QTemporaryDir katalog;
     const QString plik = katalog.filePath(QStringLiteral("z.ORB"));
     StanEdytora s = StanPoczatkowy();
@@ -90,7 +91,8 @@ void TestLosowe::sesja()
     for (int n = 0; n < akcji; ++n) {
         const StanEdytora b = s;  // before
         const Komorki &siatka = b.Pixel;
-        const int rodzaj = liczba(14), a = liczba(kKomorek), przycisk = std::array{1, 1, 2, 4}[liczba(4)];
+        const int rodzaj = liczba(14), a = liczba(kKomorek);
+        const Qt::MouseButton przycisk = std::array{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[liczba(4)];
         const int rejestr = liczba(s.pf3Dostepny() ? 5 : 4), x = liczba(129) - 2, y = liczba(241) - 2;
         const auto kto = [&] { return QStringLiteral("seed %1, action %2, kind %3").arg(ziarno).arg(n).arg(rodzaj); };
 #define WYMAGAJ(w) QVERIFY2(w, qPrintable(kto() + QStringLiteral(": ") + QStringLiteral(#w)))
@@ -102,16 +104,16 @@ void TestLosowe::sesja()
             const Komorka rys{b.kolorRysowania.nr, b.kolorRysowania.kolor};
             const int przeciwny = rys.nr == PF2 ? PF3 : rys.nr == PF3 ? PF2 : -1;
             for (int p = 0; p < kKomorek; ++p) {
-                const bool zmieniony = przycisk == 1 && p / 32 == a / 32 && (p == a || siatka[p].nr == przeciwny);
-                WYMAGAJ(s.Pixel[p] == (zmieniony ? rys : p == a && przycisk == 2 ? Komorka{BAK, s.KolorEkranowy[BAK]} : siatka[p]));
+                const bool zmieniony = przycisk == Qt::LeftButton && p / 32 == a / 32 && (p == a || siatka[p].nr == przeciwny);
+                WYMAGAJ(s.Pixel[p] == (zmieniony ? rys : p == a && przycisk == Qt::RightButton ? Komorka{BAK, s.KolorEkranowy[BAK]} : siatka[p]));
             }
             break;
         }
         case 3: WybierzKolor(s, rejestr); break;
         case 4: {
             WybierzZPalety(s, paleta, x, y);
-            odswiezone = paleta.zawiera(x, y);
-            const QRgb kolor = odswiezone ? paleta.piksel(x, y) : 0;
+            odswiezone = paleta.rect().contains(x, y);
+            const QRgb kolor = odswiezone ? paleta.pixel(x, y) : 0;
             WYMAGAJ(!odswiezone || (s.KolorEkranowy[b.kolorRysowania.nr] == kolor && s.kolorRysowania.kolor == kolor));
             for (int p = 0; p < 2 * kKomorek; ++p) {
                 const Komorka &c = p < kKomorek ? s.Pixel[p] : s.bufPixel[p - kKomorek];
@@ -199,7 +201,7 @@ void TestLosowe::sesja()
             Wczytaj(s, d);
             otwarty = odswiezone = true;
             const bool tenSamTryb = s.TrybZawartosci == b.TrybZawartosci;
-            WYMAGAJ(!tenSamTryb || ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy}) == bajty);
+            WYMAGAJ(!tenSamTryb || ZakodujZestaw(s) == bajty);
             for (int i = 0; i < kObiektow; ++i)
                 WYMAGAJ(tenSamObraz(obiekt(b, i), obiekt(s, i), tenSamTryb ? Tryb::Vendra : s.TrybZawartosci));
             WYMAGAJ(!d.komunikaty.join(u' ').contains(QStringLiteral("Uwaga")) && s.NazwaZestawu == QStringLiteral("z.ORB"));

@@ -29,25 +29,20 @@ namespace {
 const QString kZapisano = QStringLiteral("Informacja: Zestaw znaków został pomyślnie zapisany");
 const QString kZastapic = QStringLiteral("Ostrzeżenie!: Plik już istnieje!\nZastąpić?");
 
-QByteArray zestaw(const StanEdytora &s)
-{
-    return ZakodujZestaw({s.zestaw.Znaki, s.zestaw.Obiekty, s.WartoscKoloru, s.KolorEkranowy});
-}
-
 /** Paints, picks, swaps, stores, copies through the buffer and switches modes, as a user would. */
-void edytuj(StanEdytora &s, const Obraz &paleta)
+void edytuj(StanEdytora &s, const QImage &paleta)
 {
     WybierzObiekt(s, 5);
     ZZ_DblClick(s, 5);
     for (int r = 0; r < kRejestrow; ++r) {
         WybierzKolor(s, r);
         for (int p = 11 * r; p < 11 * r + 9; ++p)
-            MalujKomorke(s, 3 * p % kKomorek, 1);
+            MalujKomorke(s, 3 * p % kKomorek, Qt::LeftButton);
     }
     WybierzKolor(s, PF2);
-    MalujKomorke(s, 100, 1);  // the PF3 cells of that character turn PF2
-    MalujKomorke(s, 99, 2);
-    MalujKomorke(s, 98, 4);
+    MalujKomorke(s, 100, Qt::LeftButton);  // the PF3 cells of that character turn PF2
+    MalujKomorke(s, 99, Qt::RightButton);
+    MalujKomorke(s, 98, Qt::MiddleButton);
     WybierzKolor(s, PF1);
     WybierzZPalety(s, paleta, 100, 200);
     ZamienKolory(s, PF3);
@@ -82,10 +77,11 @@ private slots:
 void TestPliki::sesja()
 {
     QTemporaryDir katalog;
-    QVERIFY(QDir::setCurrent(katalog.path()));
-    const Obraz paleta = ObrazPalety();
+    const QImage paleta = ObrazPalety();
     QVERIFY(testy::jakWzorzec(testy::png(paleta), QStringLiteral("paleta.png")));
     StanEdytora s = StanPoczatkowy();
+    s.folder = katalog.path();
+    const auto tu = [&s](const char *nazwa) { return QDir(s.folder).filePath(QString::fromUtf8(nazwa)); };  // beside the last file
     testy::SkryptoweDialogi d;
 
     // A relative name is the file in the folder where the dialog was.
@@ -99,9 +95,9 @@ void TestPliki::sesja()
     d.pliki = {QStringLiteral("a.ORB"), QStringLiteral("a.ORB")};
     d.odpowiedzi = {Odpowiedz::Anuluj, Odpowiedz::Ok};
     Zapisz(s, d);
-    QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("a.ORB")), QStringLiteral("poczatek.ORB")));
+    QVERIFY(testy::jakWzorzec(testy::czytaj(tu("a.ORB")), QStringLiteral("poczatek.ORB")));
     Zapisz(s, d);
-    const QByteArray plik = testy::czytaj(QStringLiteral("a.ORB"));
+    const QByteArray plik = testy::czytaj(tu("a.ORB"));
     QVERIFY(testy::jakWzorzec(plik, QStringLiteral("sesja.ORB")));
     QCOMPARE(d.komunikaty, (QStringList{kZapisano, kZastapic, kZastapic, kZapisano}));
 
@@ -109,25 +105,31 @@ void TestPliki::sesja()
     d.pliki = {QStringLiteral("ORB_EXPORT/X")};
     Eksportuj(s, d);
     QCOMPARE(d.pytania.last().folder, katalog.filePath(QStringLiteral("ORB_EXPORT")));
-    QCOMPARE(QDir::currentPath(), katalog.filePath(QStringLiteral("ORB_EXPORT")));
-    QCOMPARE(testy::czytaj(QStringLiteral("X.FN2")), plik.first(2048));
-    QCOMPARE(testy::czytaj(QStringLiteral("X.KODY")), plik.mid(2048, 512));
-    QCOMPARE(testy::czytaj(QStringLiteral("X.KOLORY")), plik.mid(2560, 5));
-    const QByteArray bmp = testy::czytaj(QStringLiteral("X.TILES.BMP"));
+    QCOMPARE(s.folder, katalog.filePath(QStringLiteral("ORB_EXPORT")));
+    QCOMPARE(testy::czytaj(tu("X.FN2")), plik.first(2048));
+    QCOMPARE(testy::czytaj(tu("X.KODY")), plik.mid(2048, 512));
+    QCOMPARE(testy::czytaj(tu("X.KOLORY")), plik.mid(2560, 5));
+    const QByteArray bmp = testy::czytaj(tu("X.TILES.BMP"));
     QCOMPARE(bmp.size(), 54 + 4096 * 32 * 3);  // uncompressed, 24 bits a pixel
     QVERIFY(testy::jakWzorzec(testy::png(QImage::fromData(bmp, "BMP")), QStringLiteral("eksport.png")));
-    QVERIFY(testy::jakWzorzec(testy::czytaj(QStringLiteral("X")), QStringLiteral("eksport.txt")));
+    QVERIFY(testy::jakWzorzec(testy::czytaj(tu("X")), QStringLiteral("eksport.txt")));
     QCOMPARE(d.komunikaty.last(), QStringLiteral("Informacja: Pliki zostały pomyślnie zapisane"));
     QCOMPARE(s.NazwaZestawu, QStringLiteral("X"));
-    Eksportuj(s, d);  // from inside the export folder: no folder in it
-    QCOMPARE(d.pytania.last().folder, QDir::currentPath());
-    QCOMPARE(QDir().entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    // From inside the export folder: no folder in it; existing files only after the question.
+    QVERIFY(testy::zapisz(tu("X"), "stary"));
+    d.pliki = {QStringLiteral("X")};
+    d.odpowiedzi = {Odpowiedz::Anuluj};
+    Eksportuj(s, d);
+    QCOMPARE(d.pytania.last().folder, s.folder);
+    QCOMPARE(QDir(s.folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(d.komunikaty.last(), kZastapic);
+    QCOMPARE(testy::czytaj(tu("X")), QByteArray("stary"));
 
     // Character sets alone, behind a 6-byte header: the standard table of the mode, without the
     // inverse flags the objects had; "JGP" on request.
     QByteArray inny = plik;
     inny[2048 + 7] = char(0x99);  // object 7 at position 0: a code of no layout
-    QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), "HEADER" + plik.first(2048)) && testy::zapisz(QStringLiteral("i.ORB"), inny));
+    QVERIFY(testy::zapisz(tu("z.FNT"), "HEADER" + plik.first(2048)) && testy::zapisz(tu("i.ORB"), inny));
     d.pliki = {QStringLiteral("i.ORB"), QStringLiteral("z.FNT"), QStringLiteral("z.FNT")};
     d.odpowiedzi = {Odpowiedz::Nie, Odpowiedz::Tak};
     Wczytaj(s, d);
@@ -146,12 +148,12 @@ void TestPliki::sesja()
     // The set file loads back whole, whatever the mode; a wrong size changes nothing.
     d.pliki = {katalog.filePath(QStringLiteral("a.ORB")), QStringLiteral("z.FNT")};
     Wczytaj(s, d);
-    QCOMPARE(zestaw(s), plik);
+    QCOMPARE(ZakodujZestaw(s), plik);
     QCOMPARE(s.TrybZawartosci, Tryb::Vendra);
-    QVERIFY(testy::zapisz(QStringLiteral("z.FNT"), plik.first(2579)));
+    QVERIFY(testy::zapisz(tu("z.FNT"), plik.first(2579)));
     Wczytaj(s, d);
     QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Niepoprawny format pliku!"));
-    QCOMPARE(zestaw(s), plik);
+    QCOMPARE(ZakodujZestaw(s), plik);
     // New colours reach the buffer's cells too, which no opening redraws.
     const auto kolory = s.KolorEkranowy;
     d.pliki = {QStringLiteral(EDYTOR_DANE "/poczatek.ORB")};
@@ -184,12 +186,12 @@ void TestPliki::bledy()
     QVERIFY(d.komunikaty.last().startsWith(QStringLiteral("Uwaga!: Nie udało się zapisać pliku!\n") + sciezka + u'\n'));
     QCOMPARE(s.NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
 
-    MalujKomorke(s, 0, 2);
+    MalujKomorke(s, 0, Qt::RightButton);
     const StanEdytora przed = s;
     d.pliki = {katalog.filePath(QStringLiteral("brak.ORB"))};
     Wczytaj(s, d);
     QVERIFY(d.komunikaty.last().startsWith(QStringLiteral("Uwaga!: Nie udało się odczytać pliku!\n") + katalog.filePath(QStringLiteral("brak.ORB")) + u'\n'));
-    QCOMPARE(zestaw(s), zestaw(przed));
+    QCOMPARE(ZakodujZestaw(s), ZakodujZestaw(przed));
     QCOMPARE(s.NazwaZestawu, przed.NazwaZestawu);
 }
 
