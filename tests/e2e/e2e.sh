@@ -1,9 +1,9 @@
 #!/bin/bash
 # The real editor on a private X server, used as a user would through xdotool: started with a
-# set file named on the command line, open object 17, paint with PF0 and PF1, store, save and
-# compare the bytes, change the set and load it back, export and check the files, which the
-# batch export of the same set must give byte for byte. $1: the editor's executable. Places are
-# the window's layout.
+# set file and one of Qt's window options on the command line, open object 17, paint with PF0
+# and PF1, store, save and compare the bytes, change the set and load it back, export and check
+# the files, which the batch export of the same set must give byte for byte. $1: the editor's
+# executable. Places are the window's layout.
 source "$(dirname "$0")/poczatek.sh"
 trap 'kill $edytor $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 
@@ -13,7 +13,9 @@ export DISPLAY=":$(cat ekran)" HOME="$tmp" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFOR
 unset QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE XDG_CONFIG_HOME XDG_DATA_HOME
 cp "$dane/poczatek.ORB" start.ORB
 printf '\x42' | dd of=start.ORB bs=1 seek=2560 conv=notrunc status=none    # PF0's colour number
-"$program" start.ORB 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
+# Qt's own window options, one with a value, go to Qt and leave the set file to the editor.
+visual=$(xdpyinfo | awk '/default visual id/ {print $4}')
+"$program" -visual "$visual" start.ORB 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
 okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Edytor obiektów')
 
 klik() { xdotool mousemove --sync --window "$okno" "$1" "$2" click --repeat "${3:-1}" --delay 60 1; }
