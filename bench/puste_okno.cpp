@@ -1,22 +1,27 @@
 // The floor for the editor's start: a bare Qt Widgets program with the application set-up of the
-// editor's window (the style and its own palette, Polish locale and translations) showing an empty
-// window of its size.
+// editor's window (desktop file name, the style and its own palette, Polish locale and
+// translations) showing a window of its size that holds one caption in the window's font.
 
 #include "io/polski.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication aplikacja(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     edytor::UstawPolski();
     QWidget okno;
     okno.setFixedSize(833, 584);
+    QFont czcionka(QStringLiteral("DejaVu Sans Condensed"));
+    czcionka.setPixelSize(11);
+    okno.setFont(czcionka);
+    QLabel etykieta(QStringLiteral("Zestaw obiektów"), &okno);
     okno.show();
     return QApplication::exec();
 }

@@ -1,4 +1,5 @@
-// The floor for the batch export: a bare QCoreApplication program, which ends at once.
+// The floor for the batch export: a bare QCoreApplication program linked with the editor's Qt
+// libraries (Widgets, hence Gui and Core), which ends at once.
 
 #include <QCoreApplication>
 
