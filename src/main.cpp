@@ -102,6 +102,9 @@ int main(int argc, char *argv[])
     WierszPolecen wiersz;
     if (wiersz.czytaj(argumenty) ? !wiersz.okno() : !wyswietlacz) {
         QCoreApplication aplikacja(argc, argv);
+        // Nothing here needs a plugin. Without this, writing the bitmap would load every image
+        // format plugin, only to ask each whether it writes BMP in place of Qt's own writer.
+        QCoreApplication::setLibraryPaths({});
         przygotuj();
         wiersz.czytaj(QCoreApplication::arguments());  // again, for the parser's texts in Polish
         return wiersz.bezOkna();

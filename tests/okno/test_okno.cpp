@@ -100,6 +100,7 @@ void TestOkno::okno()
     klik("cmdZBuf");
     emit static_cast<QComboBox *>(w("cmbZamiana"))->activated(2);
     klik("chkWybrany");
+    QVERIFY(e.stan().TylkoWybrany);
     klik("optTryb(1)");
     klik("Kolor(2)");
     klik("Czysc");
@@ -142,6 +143,7 @@ void TestOkno::upuszczenie()
     QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
     QVERIFY(upusc({url}));
     QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("b.ORB"));
+    QCOMPARE(e.stan().folder, katalog.path());  // the next dialog opens beside the dropped file
     QCOMPARE(e.stan().zestaw.Znaki[0][8 * 42 + 7], Bajt(testy::czytaj(plik)[8 * 42 + 7]));
 }
 
