@@ -6,7 +6,7 @@ katalog=$(mktemp -d)
 trap 'rm -rf "$katalog"' EXIT
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$katalog" >"$katalog/cpack.log" || { cat "$katalog/cpack.log"; exit 1; }
 pakiet=$(ls "$katalog"/*.deb)
-wynik=$(lintian --fail-on none "$pakiet" 2>&1)
 echo "lintian $(lintian --version | sed 's/^Lintian v//') on $(basename "$pakiet"):"
-echo "${wynik:-(nothing reported)}"
-! echo "$wynik" | grep -qE '^[EW]: '
+wynik=$(lintian --fail-on none "$pakiet" 2>&1) || { printf '%s\n' "$wynik"; exit 1; }
+printf '%s\n' "${wynik:-(nothing reported)}"
+! printf '%s\n' "$wynik" | grep -qE '^[EW]: '

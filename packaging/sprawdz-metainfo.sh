@@ -6,10 +6,10 @@
 # sprawdz-metainfo.sh METAINFO
 wynik=$(appstreamcli validate --no-net --strict "$1" 2>&1)
 kod=$?
-echo "$wynik"
+printf '%s\n' "$wynik"
 [ "$kod" -eq 0 ] && exit 0
-if echo "$wynik" | grep -E '^[EWI]: ' | grep -qvE ': (url-homepage-missing|unknown-tag developer) *$'; then
+if printf '%s\n' "$wynik" | grep -E '^[EWI]: ' | grep -qvE ': (url-homepage-missing|unknown-tag developer) *$'; then
     exit 1
 fi
 # Failed, yet with nothing but the allowed findings (and pedantic ones, which --strict ignores).
-echo "$wynik" | grep -qE '^[EWI]: '
+printf '%s\n' "$wynik" | grep -qE '^[EWI]: '

@@ -3,21 +3,18 @@
 # linked, the hand-written part what is loaded at run time and no linker sees. Each such file's
 # own package (the platform plugin, Qt's translations, the window's fonts, the MIME database)
 # must be named in one of the two, wherever this release has put the file.
-# sprawdz-zaleznosci.sh "<hand-written Depends>" BINARY... -- FILE...
+# sprawdz-zaleznosci.sh PROGRAM "<hand-written Depends>" FILE...
 set -eu
-reczne=$1
-shift
-binaria=""
-while [ "$1" != "--" ]; do binaria="$binaria $(readlink -f "$1")"; shift; done
-shift
+program=$(readlink -f "$1")
+reczne=$2
+shift 2
 
 katalog=$(mktemp -d)
 trap 'rm -rf "$katalog"' EXIT
 mkdir "$katalog/debian"
 : >"$katalog/debian/control"  # dpkg-shlibdeps wants to run in a source tree
-# shellcheck disable=SC2086
-linkowane=$(cd "$katalog" && dpkg-shlibdeps -O $binaria | sed -n 's/^shlibs:Depends=//p')
-[ -n "$linkowane" ] || { echo "dpkg-shlibdeps found no libraries in$binaria"; exit 1; }
+linkowane=$(cd "$katalog" && dpkg-shlibdeps -O "$program" | sed -n 's/^shlibs:Depends=//p')
+[ -n "$linkowane" ] || { echo "dpkg-shlibdeps found no libraries in $program"; exit 1; }
 echo "linked: $linkowane"
 echo "hand-written: $reczne"
 

@@ -2,8 +2,8 @@
 # The two README commands on a fresh Debian root: a minimal system of the given release, made
 # with mmdebstrap from this machine's mirror, with nothing but make, git and certificates. In it,
 # a clean clone of this repository's HEAD runs `make test` and `make package`; the built package
-# is installed with apt-get and the installed program answers --version, exports a set in batch
-# and opens its window under Xvfb (a screenshot is left in build-debian/).
+# is installed with apt-get, the installed program answers --version and exports a set in batch,
+# and `make run` opens the window under Xvfb (a screenshot is left in build-debian/).
 # scripts/test-debian.sh bookworm|trixie
 set -eu
 wydanie=${1:?"which release: bookworm or trixie"}

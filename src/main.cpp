@@ -18,7 +18,8 @@ namespace {
 /** The editor's own options; anything else on the line is Qt's business or a mistake. */
 class WierszPolecen {
 public:
-    WierszPolecen()
+    /** Reads a command line with the editor's options; Qt's texts in it come in the language set up by then. */
+    explicit WierszPolecen(const QStringList &argumenty)
     {
         m_parser.setApplicationDescription(QStringLiteral(
             "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
@@ -28,10 +29,11 @@ public:
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(QStringLiteral("PLIK"), QStringLiteral("Plik do wczytania w oknie."),
                                        QStringLiteral("[PLIK]"));
+        m_poprawny = m_parser.parse(argumenty);
     }
 
-    /** Reads a command line; false when it holds an option that is not the editor's. */
-    bool czytaj(const QStringList &argumenty) { return m_poprawny = m_parser.parse(argumenty); }
+    /** False when the line holds an option that is not the editor's. */
+    bool poprawny() const { return m_poprawny; }
 
     /** Whether the line read asks for the window: none of the editor's options and at most one file. */
     bool okno() const
@@ -44,6 +46,7 @@ public:
     /** Everything else: the help, the version, the batch export or a usage error. Gives the exit status. */
     int bezOkna()
     {
+        QCoreApplication::setApplicationName(QString::fromUtf16(edytor::informacje::nazwa));  // for --version
         QTextStream bledy(stderr);
         if (m_poprawny && m_parser.isSet(m_pomoc)) {
             QTextStream(stdout) << m_parser.helpText();
@@ -76,12 +79,15 @@ private:
     bool m_poprawny = false;
 };
 
-/** What every process of the editor sets up once its application object exists. */
-void przygotuj()
+/**
+ * What every process of the editor sets up once its application object exists, then its command
+ * line read again, now with Qt's own texts in it in Polish (the help's line for --version, errors).
+ */
+WierszPolecen przygotuj()
 {
-    QCoreApplication::setApplicationName(QString::fromUtf16(edytor::informacje::nazwa));
     QCoreApplication::setApplicationVersion(QString::fromUtf16(edytor::informacje::wersja));
     edytor::UstawPolski();
+    return WierszPolecen(QCoreApplication::arguments());
 }
 
 } // namespace
@@ -99,15 +105,12 @@ int main(int argc, char *argv[])
         argumenty << QString::fromLocal8Bit(argv[i]);
     const bool wyswietlacz = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
                              || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    WierszPolecen wiersz;
-    if (wiersz.czytaj(argumenty) ? !wiersz.okno() : !wyswietlacz) {
+    if (const WierszPolecen wstepny(argumenty); wstepny.poprawny() ? !wstepny.okno() : !wyswietlacz) {
         QCoreApplication aplikacja(argc, argv);
         // Nothing here needs a plugin. Without this, writing the bitmap would load every image
         // format plugin, only to ask each whether it writes BMP in place of Qt's own writer.
         QCoreApplication::setLibraryPaths({});
-        przygotuj();
-        wiersz.czytaj(QCoreApplication::arguments());  // again, for the parser's texts in Polish
-        return wiersz.bezOkna();
+        return przygotuj().bezOkna();
     }
 
     QApplication aplikacja(argc, argv);
@@ -116,8 +119,8 @@ int main(int argc, char *argv[])
     // The window keeps its classic light colours under a dark desktop theme: its greys and the
     // register colours are part of its look, and its texts must stay readable on them.
     QApplication::setPalette(QApplication::style()->standardPalette());
-    przygotuj();
-    if (!wiersz.czytaj(QCoreApplication::arguments()) || !wiersz.okno())
+    WierszPolecen wiersz = przygotuj();
+    if (!wiersz.okno())
         return wiersz.bezOkna();
 
     edytor::Edytor okno;

@@ -26,6 +26,17 @@ const QString kUwaga = QStringLiteral("Uwaga!");
 const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
 
 /**
+ * The folder of a file becomes the last folder, as a working directory would take it: by its real
+ * path (links followed), and only where it is a folder.
+ */
+void zapamietajFolder(StanEdytora &stan, const QFileInfo &plik)
+{
+    const QDir folder(plik.absolutePath());
+    if (folder.exists())
+        stan.folder = folder.canonicalPath();
+}
+
+/**
  * Asks for a file. A relative name is taken in the folder of the last file; afterwards the chosen
  * file's folder is the last one.
  */
@@ -35,7 +46,7 @@ std::optional<QString> wybierzPlik(StanEdytora &stan, Dialogi &dialogi, const Di
     if (!wybrana || wybrana->isEmpty())
         return std::nullopt;
     const QFileInfo plik(QDir(stan.folder), *wybrana);
-    stan.folder = plik.absolutePath();
+    zapamietajFolder(stan, plik);
     return plik.absoluteFilePath();
 }
 
@@ -128,22 +139,23 @@ QString BladPliku::tekst() const
 Wczytanie WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje)
 {
     stan.TylkoWybrany = false;
-    const QFileInfo info(sciezka);
-    stan.folder = info.absolutePath();
+    // The path as the file dialog gives one: absolute, with "." and ".." read as written.
+    const QFileInfo info(QFileInfo(sciezka).absoluteFilePath());
+    zapamietajFolder(stan, info);
     const QString nieOdczytano = QStringLiteral("Nie udało się odczytać pliku!");
     if (!info.isFile())
-        return {false, zglos(dialogi, {nieOdczytano, sciezka,
+        return {false, zglos(dialogi, {nieOdczytano, info.filePath(),
                                        info.exists() ? QStringLiteral("To nie jest plik.") : QStringLiteral("Plik nie istnieje.")})};
-    QFile plik(sciezka);
+    QFile plik(info.filePath());
     if (const auto powod = sprobuj(plik, [&] { return plik.open(QIODevice::ReadOnly); }, powodBledu(0)))
-        return {false, zglos(dialogi, {nieOdczytano, sciezka, *powod})};
+        return {false, zglos(dialogi, {nieOdczytano, info.filePath(), *powod})};
 
     const qint64 rozmiar = plik.size();
     const RodzajPliku rodzaj = rodzajPliku(rozmiar);
     if (rodzaj == RodzajPliku::Niepoprawny || (rodzaje == Rodzaje::TylkoZestaw && rodzaj != RodzajPliku::Zestaw)) {
         const QString niepoprawny = QStringLiteral("Niepoprawny format pliku!");
         dialogi.komunikat(niepoprawny, kUwaga, Przyciski::Ok, Ikona::Blad);
-        return {false, BladPliku{niepoprawny, sciezka, QString()}};
+        return {false, BladPliku{niepoprawny, info.filePath(), QString()}};
     }
     Wczytanie wynik;
     if (rodzaj != RodzajPliku::Zestaw && stan.TrybZawartosci == Tryb::Vendra
@@ -161,7 +173,7 @@ Wczytanie WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezk
             bajty = plik.read(rozmiar + 1);
             return bajty.size() == rozmiar;
         }, QStringLiteral("Plik zmienił rozmiar podczas odczytu."))) {
-        wynik.blad = zglos(dialogi, {nieOdczytano, sciezka, *powod});
+        wynik.blad = zglos(dialogi, {nieOdczytano, info.filePath(), *powod});
         return wynik;
     }
     // The bytes have the measured size, so the decoder of that kind always takes them.

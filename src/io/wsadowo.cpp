@@ -23,14 +23,16 @@ public:
 
 int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &bledy)
 {
+    // The base name as the export dialog gives one: absolute, with "." and ".." read as written.
+    const QString cel = QFileInfo(nazwa).absoluteFilePath();
     // With the default base name the base file is the set file itself: the credit line does not
     // replace the user's set.
-    const bool celToZestaw = QFileInfo(zestaw).canonicalFilePath() == QFileInfo(nazwa).canonicalFilePath();
+    const bool celToZestaw = QFileInfo(QFileInfo(zestaw).absoluteFilePath()).canonicalFilePath() == QFileInfo(cel).canonicalFilePath();
     BezUzytkownika nikt;
     StanEdytora stan = StanPoczatkowy();
     std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw).blad;
     if (!blad)
-        blad = ZapiszEksport(stan, nikt, nazwa, !celToZestaw);
+        blad = ZapiszEksport(stan, nikt, cel, !celToZestaw);
     if (!blad)
         return 0;
     bledy << blad->tekst() << Qt::endl;

@@ -251,7 +251,8 @@ void Edytor::zbudujOpcje()
     wykonuj(m_cmbZamiana, &QComboBox::activated, ZamienKolory);
     m_chkWybrany = przycisk<QCheckBox>(ramkaCzysc, QStringLiteral("chkWybrany"), twipy(240, 960, 1455, 255),
                                        QStringLiteral("Tylko wybrany"));
-    wykonuj(m_chkWybrany, &QCheckBox::clicked, [](StanEdytora &s, bool zaznaczony) { s.TylkoWybrany = zaznaczony; });
+    // toggled, not clicked: the toggle of assistive tools comes without a click.
+    wykonuj(m_chkWybrany, &QCheckBox::toggled, [](StanEdytora &s, bool zaznaczony) { s.TylkoWybrany = zaznaczony; });
 
     auto *ramIO = ramka(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
     wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj")),
@@ -316,7 +317,7 @@ void Edytor::synchronizuj()
         ustawTekst(m_lblZnak[k], QString::number(s.KodyEdytowane[k]));
         ustawTlo(m_lblZnak[k], s.znakOdwrocony[k] ? kSzary : kJasnySzary);
     }
-    // Buttons report only clicks, so showing the state here starts no operation.
+    // The option buttons report only clicks, so showing the state here starts no operation.
     for (int m = 0; m < 2; ++m)
         m_optTryb[m]->setChecked(static_cast<int>(s.TrybZawartosci) == m);
 
@@ -345,7 +346,10 @@ void Edytor::synchronizuj()
     m_Color[PF3]->setEnabled(s.pf3Dostepny());
 
     m_cmbZamiana->setCurrentIndex(s.wybranaZamiana);
-    m_chkWybrany->setChecked(s.TylkoWybrany);
+    if (m_chkWybrany->isChecked() != s.TylkoWybrany) {
+        const QSignalBlocker blokada(m_chkWybrany);  // showing the state is no toggle of the user's
+        m_chkWybrany->setChecked(s.TylkoWybrany);
+    }
 
     if (s.zmiany & ZmianaMiniatur)
         for (auto *zz : m_ZZ)
@@ -363,7 +367,7 @@ void Edytor::wykonuj(Nadawca *nadawca, Sygnal sygnal, Operacja operacja)
 {
     // Qt hands the lambda the most arguments of the signal that the operation accepts.
     connect(nadawca, sygnal, this,
-            [this, operacja](auto... argumenty) requires std::invocable<Operacja, StanEdytora &, decltype(argumenty)...> {
+            [this, operacja](auto... argumenty) requires std::invocable<const Operacja &, StanEdytora &, decltype(argumenty)...> {
                 operacja(m_stan, argumenty...);
                 synchronizuj();
             });

@@ -5,11 +5,11 @@ source "$(dirname "$0")/poczatek.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 pomoc=$("$program" --help)
-[[ "$pomoc" == *"--eksportuj "*"-h, --help     Wyświetla tę pomoc."* ]]
+[[ "$pomoc" == *"--eksportuj "*"-h, --help     Wyświetla tę pomoc."*"-v, --version  Wyświetla numer wersji."* ]]
 [[ "$("$program" --version)" =~ ^"Edytor obiektów "[0-9]+\.[0-9]+\.[0-9]+$ ]]
 for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c"; do
     kod=0; "$program" $zle >wyjscie 2>bledy || kod=$?
-    [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy
+    [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$zle: $kod" >&2; exit 1; }
 done
 
 # $1: the first line expected on standard error; the rest: the command line.
@@ -33,4 +33,7 @@ mkdir sub && mv z.ORB sub/
 [ -z "$("$program" --eksportuj sub/z.ORB 2>&1)" ]
 cmp sub/z.ORB "$dane/poczatek.ORB"
 [ "$(stat -c %s sub/z.ORB.FN2 sub/z.ORB.KODY sub/z.ORB.KOLORY | tr '\n' ' ')" = "2048 512 5 " ]
+# Names are read as a file dialog gives them: ".." undoes the folder before it, which need not exist.
+"$program" --eksportuj brak/../sub/z.ORB brak/../w
+cmp w.FN2 sub/z.ORB.FN2
 echo "wiersz polecen: OK"
