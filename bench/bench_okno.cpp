@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
     seria("palette pick (press on PaletaAtari) to repainted", 120, 10, [&](int n) {
         const int q = 53 * n % 128, b = paleta->gruboscBrzegu();
         const double t = nacisnij(paleta, {b + 16 * (q % 8) + 6, b + 15 * (q / 8) + 5}, Qt::LeftButton);
-        return s.WartoscKoloru[PF0] == 16 * (q / 8) + 2 * (q % 8) ? t : -1;
+        return s.zestaw.WartoscKoloru[PF0] == 16 * (q / 8) + 2 * (q % 8) ? t : -1;
     });
 
     std::vector<double> czas[2], pamiec[2], wsadowo[2]; // [0] the bare program, [1] the editor

@@ -8,6 +8,7 @@
 #include "edit/kolory.h"
 #include "edit/malowanie.h"
 #include "edit/otwieranie.h"
+#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "edit/zapamietanie.h"
 #include "view/miniatury.h"
@@ -47,7 +48,7 @@ int main(int argc, char **argv)
         qFatal("the grid of the state measured lacks a register");
 
     const QByteArray plik = pomiary::plikPomiarowy(stan);
-    if (StanEdytora wczytany; !OdczytajZestaw(plik, wczytany) || wczytany.zestaw.Znaki != stan.zestaw.Znaki)
+    if (const auto wczytany = OdczytajZestaw(plik); !wczytany || wczytany->Znaki != stan.zestaw.Znaki)
         qFatal("the set file of the state measured does not read back");
     const QImage paleta = ObrazPalety();
     // Each operation: its budget in microseconds and one call, the second argument counting the calls.
@@ -55,7 +56,7 @@ int main(int argc, char **argv)
     const std::vector<std::tuple<const char *, double, std::function<void(StanEdytora &, int)>>> operacje{
         // Presses with the registers in turn, every seventh a right one.
         {"MalujKomorke", 5, [&](StanEdytora &s, int n) {
-            s.kolorRysowania = {Bajt(rejestry[n % kRejestrow]), s.KolorEkranowy[rejestry[n % kRejestrow]]};
+            s.kolorRysowania = {Bajt(rejestry[n % kRejestrow]), s.zestaw.KolorEkranowy[rejestry[n % kRejestrow]]};
             MalujKomorke(s, 37 * n % kKomorek, n % 7 == 6 ? Qt::RightButton : Qt::LeftButton);
         }},
         {"ZZ_DblClick", 5, [](StanEdytora &s, int n) { ZZ_DblClick(s, n % kObiektow); }},
@@ -67,10 +68,10 @@ int main(int argc, char **argv)
         }},
         {"ZapamietajObiekt", 100, [](StanEdytora &s, int) { ZapamietajObiekt(s); }},
         {"ZmienTryb", 150, [](StanEdytora &s, int n) { ZmienTryb(s, n % 2 ? Tryb::Vendra : Tryb::JGP); }},
-        {"ZakodujZestaw", 10, [](StanEdytora &s, int) { benchmark::DoNotOptimize(ZakodujZestaw(s)); }},
-        {"OdczytajZestaw", 10, [&](StanEdytora &s, int) { benchmark::DoNotOptimize(OdczytajZestaw(plik, s)); }},
+        {"ZakodujZestaw", 10, [](StanEdytora &s, int) { benchmark::DoNotOptimize(ZakodujZestaw(s.zestaw)); }},
+        {"OdczytajZestaw", 10, [&](StanEdytora &s, int) { benchmark::DoNotOptimize(OdczytajZestaw(plik)); }},
         {"RysujObrazEksportu", 1000, [](StanEdytora &s, int) {
-            RysujObrazEksportu(s.obrazEksportu, s.miniatury, s.KolorEkranowy[PF2], s.KolorEkranowy[PF3]);
+            RysujObrazEksportu(s.obrazEksportu, s.miniatury, s.zestaw.KolorEkranowy[PF2], s.zestaw.KolorEkranowy[PF3]);
         }},
     };
     // clang-format on

@@ -30,7 +30,7 @@ inline StanEdytora stanPomiarowy()
 // The set file of a state.
 inline QByteArray plikPomiarowy(const StanEdytora &s = stanPomiarowy())
 {
-    return ZakodujZestaw(s);
+    return ZakodujZestaw(s.zestaw);
 }
 
 // The median; -1 (not measured) when there is nothing or a value is negative (a failed round).

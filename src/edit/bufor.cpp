@@ -1,7 +1,6 @@
 #include "edit/bufor.h"
 
 #include "edit/komorki.h"
-#include "view/podglad.h"
 
 namespace edytor {
 
@@ -9,7 +8,7 @@ void DoBufora(StanEdytora &stan)
 {
     stan.TylkoWybrany = false;
     stan.bufPixel = stan.Pixel;
-    stan.zestaw.BuforKodow = stan.KodyEdytowane;
+    stan.BuforKodow = stan.KodyEdytowane;
 }
 
 void ZBufora(StanEdytora &stan)
@@ -17,9 +16,9 @@ void ZBufora(StanEdytora &stan)
     stan.TylkoWybrany = false;
     for (int p = 0; p < kKomorek; ++p) {
         const Komorka &z = stan.bufPixel[p];
-        const bool bylOdwrocony = stan.zestaw.BuforKodow[p / kKomorekZnaku] & kBitNegatywu;
+        const bool bylOdwrocony = stan.BuforKodow[p / kKomorekZnaku] & kBitNegatywu;
         if (stan.TrybZawartosci == Tryb::JGP && bylOdwrocony && z.nr == PF3)
-            ustawKomorke(stan.Pixel[p], PF2, stan.KolorEkranowy[PF2]);
+            ustawKomorke(stan.Pixel[p], PF2, stan.zestaw.KolorEkranowy[PF2]);
         else
             stan.Pixel[p] = z;
     }

@@ -1,6 +1,6 @@
 #include "edit/kolory.h"
 
-#include "view/miniatury.h"
+#include "edit/wybor.h"
 #include "view/paleta.h"
 #include "view/podglad.h"
 
@@ -8,7 +8,7 @@ namespace edytor {
 
 void WybierzKolor(StanEdytora &stan, int k)
 {
-    stan.kolorRysowania = {Bajt(k), stan.KolorEkranowy[k]};
+    stan.kolorRysowania = {Bajt(k), stan.zestaw.KolorEkranowy[k]};
 }
 
 void WybierzZPalety(StanEdytora &stan, const QImage &paleta, int x, int y)
@@ -18,8 +18,8 @@ void WybierzZPalety(StanEdytora &stan, const QImage &paleta, int x, int y)
     const QRgb kolor = paleta.pixel(x, y);
     const Bajt s = stan.kolorRysowania.nr;
     stan.kolorRysowania.kolor = kolor;
-    stan.KolorEkranowy[s] = kolor;
-    stan.WartoscKoloru[s] = Bajt(numerPalety(x, y));
+    stan.zestaw.KolorEkranowy[s] = kolor;
+    stan.zestaw.WartoscKoloru[s] = Bajt(numerPalety(x, y));
     for (int p = 0; p < kKomorek; ++p) {
         if (stan.Pixel[p].nr == s)
             stan.Pixel[p].kolor = kolor;

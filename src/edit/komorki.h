@@ -15,9 +15,15 @@ inline void ustawKomorke(Komorka &komorka, Bajt nr, QRgb kolor)
 inline void PrzemalujKomorki(StanEdytora &stan)
 {
     for (int p = 0; p < kKomorek; ++p) {
-        stan.Pixel[p].kolor = stan.KolorEkranowy[stan.Pixel[p].nr];
-        stan.bufPixel[p].kolor = stan.KolorEkranowy[stan.bufPixel[p].nr];
+        stan.Pixel[p].kolor = stan.zestaw.KolorEkranowy[stan.Pixel[p].nr];
+        stan.bufPixel[p].kolor = stan.zestaw.KolorEkranowy[stan.bufPixel[p].nr];
     }
 }
+
+/**
+ * Redraws the preview, then gives each edited character's code bit 7 exactly when the
+ * character holds a PF3 cell, and marks its label accordingly.
+ */
+void UstalNegatyw(StanEdytora &stan);
 
 } // namespace edytor

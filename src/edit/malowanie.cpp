@@ -1,7 +1,6 @@
 #include "edit/malowanie.h"
 
 #include "edit/komorki.h"
-#include "view/podglad.h"
 
 namespace edytor {
 
@@ -18,7 +17,7 @@ void MalujKomorke(StanEdytora &stan, int p, Qt::MouseButton przycisk)
                 if (stan.Pixel[q].nr == przeciwny)
                     ustawKomorke(stan.Pixel[q], rysowanie.nr, rysowanie.kolor);
     } else if (przycisk == Qt::RightButton) {
-        ustawKomorke(stan.Pixel[p], BAK, stan.KolorEkranowy[BAK]);
+        ustawKomorke(stan.Pixel[p], BAK, stan.zestaw.KolorEkranowy[BAK]);
     }
     UstalNegatyw(stan);
 }

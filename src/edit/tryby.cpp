@@ -2,8 +2,8 @@
 
 #include "edit/kolory.h"
 #include "edit/otwieranie.h"
-#include "view/miniatury.h"
-#include "view/podglad.h"
+#include "edit/wybor.h"
+#include "edit/komorki.h"
 
 #include <algorithm>
 

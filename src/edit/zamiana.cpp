@@ -1,7 +1,6 @@
 #include "edit/zamiana.h"
 
 #include "edit/komorki.h"
-#include "view/podglad.h"
 
 namespace edytor {
 
@@ -12,7 +11,7 @@ void ZamienKolory(StanEdytora &stan, int L)
     const KolorRysowania rysowanie = stan.kolorRysowania;
     for (Komorka &komorka : stan.Pixel) {
         if (komorka.nr == rysowanie.nr)
-            ustawKomorke(komorka, Bajt(L), stan.KolorEkranowy[L]);
+            ustawKomorke(komorka, Bajt(L), stan.zestaw.KolorEkranowy[L]);
         else if (komorka.nr == L)
             ustawKomorke(komorka, rysowanie.nr, rysowanie.kolor);
     }

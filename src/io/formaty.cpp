@@ -18,9 +18,9 @@ const Bajt *bajty(const QByteArray &dane)
     return reinterpret_cast<const Bajt *>(dane.constData());
 }
 
-std::array<ZestawZnakow, kZestawowZnakow> czytajZnaki(const Bajt *zrodlo)
+ZestawyZnakow czytajZnaki(const Bajt *zrodlo)
 {
-    std::array<ZestawZnakow, kZestawowZnakow> znaki;
+    ZestawyZnakow znaki;
     for (int w = 0; w < kZestawowZnakow; ++w)
         std::memcpy(znaki[w].data(), zrodlo + w * kBajtowZestawuZnakow, kBajtowZestawuZnakow);
     return znaki;
@@ -38,7 +38,7 @@ RodzajPliku rodzajPliku(qint64 rozmiar)
     }
 }
 
-QByteArray ZakodujZnaki(const std::array<ZestawZnakow, kZestawowZnakow> &znaki)
+QByteArray ZakodujZnaki(const ZestawyZnakow &znaki)
 {
     QByteArray wynik;
     wynik.reserve(kRozmiarZnakow);
@@ -47,7 +47,7 @@ QByteArray ZakodujZnaki(const std::array<ZestawZnakow, kZestawowZnakow> &znaki)
     return wynik;
 }
 
-QByteArray ZakodujKody(const std::array<std::array<Bajt, kObiektow>, kPozycji> &obiekty)
+QByteArray ZakodujKody(const TablicaObiektow &obiekty)
 {
     QByteArray wynik;
     wynik.reserve(2 * kPozycji * kObiektow);
@@ -66,34 +66,35 @@ QByteArray ZakodujKolory(const std::array<Bajt, kRejestrow> &wartosci)
     return wynik;
 }
 
-QByteArray ZakodujZestaw(const StanEdytora &stan)
+QByteArray ZakodujZestaw(const Zestaw &zestaw)
 {
-    QByteArray wynik = ZakodujZnaki(stan.zestaw.Znaki) + ZakodujKody(stan.zestaw.Obiekty) + ZakodujKolory(stan.WartoscKoloru);
+    QByteArray wynik = ZakodujZnaki(zestaw.Znaki) + ZakodujKody(zestaw.Obiekty) + ZakodujKolory(zestaw.WartoscKoloru);
     for (const int r : kKolejnoscSprzetowa) {
-        const QRgb kolor = stan.KolorEkranowy[r];
+        const QRgb kolor = zestaw.KolorEkranowy[r];
         wynik.append(char(qRed(kolor))).append(char(qGreen(kolor))).append(char(qBlue(kolor)));
     }
     return wynik;
 }
 
-bool OdczytajZestaw(const QByteArray &plik, StanEdytora &stan)
+std::optional<Zestaw> OdczytajZestaw(const QByteArray &plik)
 {
     if (plik.size() != kRozmiarZestawu)
-        return false;
+        return std::nullopt;
     const Bajt *b = bajty(plik);
-    stan.zestaw.Znaki = czytajZnaki(b);
+    Zestaw zestaw;
+    zestaw.Znaki = czytajZnaki(b);
     for (int k = 0; k < kPozycji; ++k)
-        std::memcpy(stan.zestaw.Obiekty[k].data(), b + kPoczatekKodow + k * kObiektow, kObiektow);
+        std::memcpy(zestaw.Obiekty[k].data(), b + kPoczatekKodow + k * kObiektow, kObiektow);
     for (int j = 0; j < kRejestrow; ++j) {
         const int r = kKolejnoscSprzetowa[j];
-        stan.WartoscKoloru[r] = b[kPoczatekKolorow + j];
+        zestaw.WartoscKoloru[r] = b[kPoczatekKolorow + j];
         const Bajt *rgb = b + kPoczatekRGB + 3 * j;
-        stan.KolorEkranowy[r] = qRgb(rgb[0], rgb[1], rgb[2]);
+        zestaw.KolorEkranowy[r] = qRgb(rgb[0], rgb[1], rgb[2]);
     }
-    return true;
+    return zestaw;
 }
 
-std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QByteArray &plik)
+std::optional<ZestawyZnakow> OdczytajZnaki(const QByteArray &plik)
 {
     switch (rodzajPliku(plik.size())) {
     case RodzajPliku::Znaki: return czytajZnaki(bajty(plik));
@@ -102,30 +103,25 @@ std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QBy
     }
 }
 
-QByteArray ZakodujBMP(QImage obraz)
+std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &plik)
+{
+    if (auto zestaw = OdczytajZestaw(plik))
+        return *zestaw;
+    if (auto znaki = OdczytajZnaki(plik))
+        return *znaki;
+    return std::nullopt;
+}
+
+std::optional<QByteArray> ZakodujBMP(QImage obraz)
 {
     constexpr int kKropekNaMetr = 3780;  // 96 dots per inch
     obraz.setDotsPerMeterX(kKropekNaMetr);
     obraz.setDotsPerMeterY(kKropekNaMetr);
     QByteArray wynik;
     QBuffer bufor(&wynik);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "BMP");
+    if (!bufor.open(QIODevice::WriteOnly) || !obraz.save(&bufor, "BMP"))
+        return std::nullopt;
     return wynik;
-}
-
-void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3)
-{
-    const int szerokosc = miniatury.width();
-    for (int y = 0; y < miniatury.height(); ++y) {
-        const auto *zrodlo = reinterpret_cast<const QRgb *>(miniatury.constScanLine(y));
-        auto *cel = reinterpret_cast<QRgb *>(obraz.scanLine(y));
-        std::memcpy(cel, zrodlo, sizeof(QRgb) * szerokosc);
-        for (int x = 0; x < szerokosc; ++x) {
-            const QRgb c = zrodlo[x];
-            cel[szerokosc + x] = c == kolorPF2 ? kolorPF3 : c == kolorPF3 ? kolorPF2 : c;
-        }
-    }
 }
 
 } // namespace edytor

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "model/stan.h"
+#include "model/zestaw.h"
 
 #include <QByteArray>
+#include <QImage>
 
 #include <optional>
+#include <variant>
 
 namespace edytor {
 
@@ -21,29 +23,25 @@ enum class RodzajPliku { Zestaw, Znaki, ZnakiZNaglowkiem, Niepoprawny };
 RodzajPliku rodzajPliku(qint64 rozmiar);
 
 /** Both character sets one after the other (2048 bytes); also the export's ".FN2". */
-QByteArray ZakodujZnaki(const std::array<ZestawZnakow, kZestawowZnakow> &znaki);
+QByteArray ZakodujZnaki(const ZestawyZnakow &znaki);
 /** The object table position by position, then the same codes with bit 7 flipped (512 bytes, ".KODY"). */
-QByteArray ZakodujKody(const std::array<std::array<Bajt, kObiektow>, kPozycji> &obiekty);
+QByteArray ZakodujKody(const TablicaObiektow &obiekty);
 /** The Atari colour numbers in hardware order (5 bytes, ".KOLORY"). */
 QByteArray ZakodujKolory(const std::array<Bajt, kRejestrow> &wartosci);
 
-/** The 2580-byte set file: both character sets, the object table and the colours of the state. */
-QByteArray ZakodujZestaw(const StanEdytora &stan);
-/**
- * Reads a set file into the state's character sets, object table and colours; false, with the
- * state unchanged, unless the bytes are exactly 2580. The inverse table is not read.
- */
-bool OdczytajZestaw(const QByteArray &bajty, StanEdytora &stan);
-/** Reads a file of two character sets (2048 bytes, or 2054 with a header skipped unread). */
-std::optional<std::array<ZestawZnakow, kZestawowZnakow>> OdczytajZnaki(const QByteArray &bajty);
+/** The 2580-byte set file: both character sets, the object table, its inverse copy and the colours. */
+QByteArray ZakodujZestaw(const Zestaw &zestaw);
+/** A set file back into a set; nothing unless the bytes are exactly 2580. The inverse table is not read. */
+std::optional<Zestaw> OdczytajZestaw(const QByteArray &bajty);
+/** A file of two character sets (2048 bytes, or 2054 with a header skipped unread). */
+std::optional<ZestawyZnakow> OdczytajZnaki(const QByteArray &bajty);
 
-/** A picture as a Windows bitmap, by Qt's writer, marked 96 dots per inch whatever the screen. */
-QByteArray ZakodujBMP(QImage obraz);
+/** What a file to load holds: a whole set, or two character sets alone. */
+using Zawartosc = std::variant<Zestaw, ZestawyZnakow>;
+/** The bytes of a file to load, decoded by their size alone; nothing for a size of no kind. */
+std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &bajty);
 
-/**
- * The export picture, 4096 x 32: the 64 thumbnails as drawn, then the same with every pixel of
- * PF2's screen colour and of PF3's exchanged.
- */
-void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3);
+/** A picture as a Windows bitmap, by Qt's writer, marked 96 dots per inch whatever the screen; nothing when the writer fails. */
+std::optional<QByteArray> ZakodujBMP(QImage obraz);
 
 } // namespace edytor

@@ -2,6 +2,7 @@
 
 #include "edit/komorki.h"
 #include "edit/otwieranie.h"
+#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "informacje.h"
 #include "io/formaty.h"
@@ -13,6 +14,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <variant>
 
 namespace edytor {
 
@@ -36,6 +38,12 @@ void zapamietajFolder(StanEdytora &stan, const QFileInfo &plik)
         stan.folder = folder.canonicalPath();
 }
 
+/** A path as a file dialog gives one: absolute (a relative one taken in `folder`), ".." read as written. */
+QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder = QDir::currentPath())
+{
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(sciezka));
+}
+
 /**
  * Asks for a file. A relative name is taken in the folder of the last file; afterwards the chosen
  * file's folder is the last one.
@@ -45,9 +53,9 @@ std::optional<QString> wybierzPlik(StanEdytora &stan, Dialogi &dialogi, const Di
     const std::optional<QString> wybrana = dialogi.wybierzPlik(pytanie);
     if (!wybrana || wybrana->isEmpty())
         return std::nullopt;
-    const QFileInfo plik(QDir(stan.folder), *wybrana);
+    const QFileInfo plik(sciezkaBezwzgledna(*wybrana, stan.folder));
     zapamietajFolder(stan, plik);
-    return plik.absoluteFilePath();
+    return plik.filePath();
 }
 
 bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
@@ -59,39 +67,16 @@ bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
         == Odpowiedz::Ok;
 }
 
-/** The reason for a failure of the file system, in Polish whatever the system's language. */
-QString powodBledu(int numer)
-{
-    switch (numer) {
-    case ENOENT: return QStringLiteral("Nie ma takiego pliku ani folderu.");
-    case EACCES:
-    case EPERM: return QStringLiteral("Brak uprawnień.");
-    case EISDIR: return QStringLiteral("To jest folder.");
-    case ENOTDIR: return QStringLiteral("Część ścieżki nie jest folderem.");
-    case ENOSPC: return QStringLiteral("Brak miejsca na dysku.");
-    case EDQUOT: return QStringLiteral("Przekroczony przydział miejsca na dysku.");
-    case EFBIG: return QStringLiteral("Plik jest za duży.");
-    case EROFS: return QStringLiteral("System plików jest tylko do odczytu.");
-    case ENAMETOOLONG: return QStringLiteral("Nazwa pliku jest za długa.");
-    case EIO: return QStringLiteral("Błąd wejścia-wyjścia.");
-    case EMFILE:
-    case ENFILE: return QStringLiteral("Za dużo otwartych plików.");
-    default: return QStringLiteral("Błąd systemu plików (nr %1).").arg(numer);
-    }
-}
-
 /**
- * Runs an operation on a file with errno cleared. When it fails: the reason the system gave, in
- * Polish, or `inny` where the file reports no error of its own or the system gave no number.
+ * Runs an operation on a file. When it fails: the reason of the system error behind it, or
+ * `inny` where there was none.
  */
 template <class Operacja>
 std::optional<QString> sprobuj(const QFileDevice &plik, Operacja operacja, const QString &inny)
 {
-    errno = 0;
     if (operacja())
         return std::nullopt;
-    const int numer = errno;
-    return plik.error() != QFileDevice::NoError && numer != 0 ? powodBledu(numer) : inny;
+    return powodBledu(plik, inny);
 }
 
 /** Tells the user of a failure and hands it on. */
@@ -128,70 +113,107 @@ std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, co
 
 } // namespace
 
+QString powodBledu(int numer)
+{
+    switch (numer) {
+    case ENOENT: return QStringLiteral("Nie ma takiego pliku ani folderu.");
+    case EACCES:
+    case EPERM: return QStringLiteral("Brak uprawnień.");
+    case EISDIR: return QStringLiteral("To jest folder.");
+    case ENOTDIR: return QStringLiteral("Część ścieżki nie jest folderem.");
+    case ENOSPC: return QStringLiteral("Brak miejsca na dysku.");
+    case EDQUOT: return QStringLiteral("Przekroczony przydział miejsca na dysku.");
+    case EFBIG: return QStringLiteral("Plik jest za duży.");
+    case EROFS: return QStringLiteral("System plików jest tylko do odczytu.");
+    case ENAMETOOLONG: return QStringLiteral("Nazwa pliku jest za długa.");
+    case EIO: return QStringLiteral("Błąd wejścia-wyjścia.");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("Za dużo otwartych plików.");
+    case 0: return QStringLiteral("Błąd systemu plików.");
+    default: return QStringLiteral("Błąd systemu plików (nr %1).").arg(numer);
+    }
+}
+
+QString powodBledu(const QFileDevice &plik, const QString &inny)
+{
+    // Qt keeps the text of the system error behind a failure, not its number, and errno need not
+    // survive Qt's calls: the number is found again by that text.
+    if (plik.error() == QFileDevice::NoError)
+        return inny;
+    int numer = 0;
+    qsizetype dlugosc = 0;
+    for (int n = 1; n <= EHWPOISON; ++n) {
+        const QString opis = qt_error_string(n);
+        if (opis.size() > dlugosc && plik.errorString().contains(opis)) {
+            numer = n;
+            dlugosc = opis.size();
+        }
+    }
+    return numer ? powodBledu(numer) : inny;
+}
+
 QString BladPliku::tekst() const
 {
-    QString wynik = co + u'\n' + QDir::toNativeSeparators(QFileInfo(sciezka).absoluteFilePath());
+    QString wynik = co + u'\n' + QDir::toNativeSeparators(sciezkaBezwzgledna(sciezka));
     if (!powod.isEmpty())
         wynik += u'\n' + powod;
     return wynik;
 }
 
-Wczytanie WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje)
+std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje)
 {
     stan.TylkoWybrany = false;
-    // The path as the file dialog gives one: absolute, with "." and ".." read as written.
-    const QFileInfo info(QFileInfo(sciezka).absoluteFilePath());
+    const QFileInfo info(sciezkaBezwzgledna(sciezka));
     zapamietajFolder(stan, info);
     const QString nieOdczytano = QStringLiteral("Nie udało się odczytać pliku!");
     if (!info.isFile())
-        return {false, zglos(dialogi, {nieOdczytano, info.filePath(),
-                                       info.exists() ? QStringLiteral("To nie jest plik.") : QStringLiteral("Plik nie istnieje.")})};
+        return zglos(dialogi, {nieOdczytano, info.filePath(),
+                                       info.exists() ? QStringLiteral("To nie jest plik.") : QStringLiteral("Plik nie istnieje.")});
     QFile plik(info.filePath());
-    if (const auto powod = sprobuj(plik, [&] { return plik.open(QIODevice::ReadOnly); }, powodBledu(0)))
-        return {false, zglos(dialogi, {nieOdczytano, info.filePath(), *powod})};
+    if (const auto powod = sprobuj(plik, [&] { return plik.open(QIODevice::ReadOnly); }, QStringLiteral("Nie można otworzyć pliku.")))
+        return zglos(dialogi, {nieOdczytano, info.filePath(), *powod});
 
+    // Read, decode, apply: the set changes only once the whole file is in as measured.
     const qint64 rozmiar = plik.size();
     const RodzajPliku rodzaj = rodzajPliku(rozmiar);
     if (rodzaj == RodzajPliku::Niepoprawny || (rodzaje == Rodzaje::TylkoZestaw && rodzaj != RodzajPliku::Zestaw)) {
         const QString niepoprawny = QStringLiteral("Niepoprawny format pliku!");
         dialogi.komunikat(niepoprawny, kUwaga, Przyciski::Ok, Ikona::Blad);
-        return {false, BladPliku{niepoprawny, info.filePath(), QString()}};
+        return BladPliku{niepoprawny, info.filePath(), QString()};
     }
-    Wczytanie wynik;
-    if (rodzaj != RodzajPliku::Zestaw && stan.TrybZawartosci == Tryb::Vendra
-        && dialogi.komunikat(QStringLiteral("Wykryto próbę odczytu pliku tylko z danymi znaków.\n"
-                                            "Czy chcesz włączyć tryb zawartości zgodny z \"JGP\"?"),
-                             kUwaga, Przyciski::TakNie, Ikona::Ostrzezenie)
-            == Odpowiedz::Tak) {
-        WybierzTryb(stan, Tryb::JGP);
-        wynik.zmieniony = true;
-    }
-
-    // The whole file is read first; the set changes only when it came in exactly as measured.
     QByteArray bajty;
     if (const auto powod = sprobuj(plik, [&] {
             bajty = plik.read(rozmiar + 1);
             return bajty.size() == rozmiar;
-        }, QStringLiteral("Plik zmienił rozmiar podczas odczytu."))) {
-        wynik.blad = zglos(dialogi, {nieOdczytano, info.filePath(), *powod});
-        return wynik;
-    }
-    // The bytes have the measured size, so the decoder of that kind always takes them.
-    if (rodzaj == RodzajPliku::Zestaw) {
-        OdczytajZestaw(bajty, stan);
+        }, QStringLiteral("Plik zmienił rozmiar podczas odczytu.")))
+        return zglos(dialogi, {nieOdczytano, info.filePath(), *powod});
+    // The bytes have the measured size, so they decode as the kind of that size.
+    ZastosujZawartosc(stan, dialogi, OdczytajZawartosc(bajty).value(), info.fileName());
+    return std::nullopt;
+}
+
+void ZastosujZawartosc(StanEdytora &stan, Dialogi &dialogi, const Zawartosc &zawartosc, const QString &nazwa)
+{
+    stan.TylkoWybrany = false;
+    if (const auto *znaki = std::get_if<ZestawyZnakow>(&zawartosc)) {
+        if (stan.TrybZawartosci == Tryb::Vendra
+            && dialogi.komunikat(QStringLiteral("Wykryto próbę odczytu pliku tylko z danymi znaków.\n"
+                                                "Czy chcesz włączyć tryb zawartości zgodny z \"JGP\"?"),
+                                 kUwaga, Przyciski::TakNie, Ikona::Ostrzezenie)
+                   == Odpowiedz::Tak)
+            WybierzTryb(stan, Tryb::JGP);
+        stan.zestaw.Znaki = *znaki;
+        UstawUklad(stan.zestaw, stan.TrybZawartosci);  // the colours stay
     } else {
-        stan.zestaw.Znaki = OdczytajZnaki(bajty).value();
-        UstawUklad(stan.zestaw, stan.TrybZawartosci);
+        stan.zestaw = std::get<Zestaw>(zawartosc);
     }
-    stan.NazwaZestawu = info.fileName();
+    stan.NazwaZestawu = nazwa;
 
     OdswiezObiekty(stan);
     PrzemalujKomorki(stan);
     const auto &o = stan.zestaw.Obiekty;
     WybierzTryb(stan, int(o[2][0]) == int(o[0][0]) + 64 ? Tryb::Vendra : Tryb::JGP);
     ZZ_DblClick(stan, stan.WybranyObiekt);
-    wynik.zmieniony = true;
-    return wynik;
 }
 
 void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
@@ -208,7 +230,7 @@ void Wczytaj(StanEdytora &stan, Dialogi &dialogi)
 
 void Zapisz(StanEdytora &stan, Dialogi &dialogi)
 {
-    const QByteArray bajty = ZakodujZestaw(stan);
+    const QByteArray bajty = ZakodujZestaw(stan.zestaw);
     const auto sciezka = wybierzPlik(
         stan, dialogi, {true, stan.folder, QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
                         stan.NazwaZestawu});
@@ -243,11 +265,15 @@ std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, cons
     stan.NazwaZestawu = QFileInfo(nazwa).fileName();
     if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KODY"), ZakodujKody(stan.zestaw.Obiekty)))
         return blad;
-    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.WartoscKoloru)))
+    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.zestaw.WartoscKoloru)))
         return blad;
-    RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.KolorEkranowy[PF2], stan.KolorEkranowy[PF3]);
+    RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.zestaw.KolorEkranowy[PF2], stan.zestaw.KolorEkranowy[PF3]);
     stan.zmiany |= ZmianaObrazuEksportu;
-    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".TILES.BMP"), ZakodujBMP(stan.obrazEksportu)); blad || !zLiniaAutorska)
+    const QString bitmapa = nazwa + QStringLiteral(".TILES.BMP");
+    const std::optional<QByteArray> bmp = ZakodujBMP(stan.obrazEksportu);
+    if (!bmp)
+        return zglos(dialogi, {QStringLiteral("Nie udało się zapisać pliku!"), bitmapa, QStringLiteral("Nie udało się zakodować obrazu.")});
+    if (auto blad = zapiszPlik(dialogi, bitmapa, *bmp); blad || !zLiniaAutorska)
         return blad;
     return zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8());
 }

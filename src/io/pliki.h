@@ -1,9 +1,12 @@
 #pragma once
 
 #include "io/dialogi.h"
+#include "io/formaty.h"
 #include "model/stan.h"
 
 #include <optional>
+
+class QFileDevice;
 
 namespace edytor {
 
@@ -16,11 +19,10 @@ struct BladPliku {
     QString tekst() const;
 };
 
-/** How a load ended: whether the set changed, and why the file did not come into it, if it did not. */
-struct Wczytanie {
-    bool zmieniony = false;
-    std::optional<BladPliku> blad;
-};
+/** The reason for the system error numer, in Polish whatever the system's language. */
+QString powodBledu(int numer);
+/** The reason why an operation on the file failed, from the system error behind it; `inny` where there was none. */
+QString powodBledu(const QFileDevice &plik, const QString &inny);
 
 /** What a load takes: a set file or character sets, or a set file alone (the batch export). */
 enum class Rodzaje { Wszystkie, TylkoZestaw };
@@ -32,7 +34,13 @@ enum class Rodzaje { Wszystkie, TylkoZestaw };
  * thumbnails are redrawn, the mode follows the table and the selected object is opened again.
  * The next file dialog opens in the file's folder.
  */
-Wczytanie WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje = Rodzaje::Wszystkie);
+std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje = Rodzaje::Wszystkie);
+
+/**
+ * Brings decoded file content into the editor as a load does, named `nazwa`: for character sets in
+ * "Vendra" the port asks whether to switch to "JGP" first, and they get the mode's standard table.
+ */
+void ZastosujZawartosc(StanEdytora &stan, Dialogi &dialogi, const Zawartosc &zawartosc, const QString &nazwa);
 
 /** "Wczytaj": the file chosen in the open dialog, through WczytajPlik. */
 void Wczytaj(StanEdytora &stan, Dialogi &dialogi);

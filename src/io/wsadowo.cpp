@@ -30,7 +30,7 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
     const bool celToZestaw = QFileInfo(QFileInfo(zestaw).absoluteFilePath()).canonicalFilePath() == QFileInfo(cel).canonicalFilePath();
     BezUzytkownika nikt;
     StanEdytora stan = StanPoczatkowy();
-    std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw).blad;
+    std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw);
     if (!blad)
         blad = ZapiszEksport(stan, nikt, cel, !celToZestaw);
     if (!blad)

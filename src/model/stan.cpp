@@ -26,7 +26,7 @@ StanEdytora StanPoczatkowy()
     StanEdytora s;
     s.zestaw.Znaki = {};
     UstawUklad(s.zestaw, Tryb::Vendra);
-    s.zestaw.BuforKodow = {};
+    s.BuforKodow = {};
 
     s.Pixel.fill(Komorka{BAK, kCzarny});
     s.bufPixel.fill(Komorka{BAK, kCzarny});
@@ -40,8 +40,8 @@ StanEdytora StanPoczatkowy()
     s.ramki.fill(kSzary);
     s.ramki[0] = kBialy;
 
-    s.WartoscKoloru = kWartosciPoczatkowe;
-    s.KolorEkranowy = kKoloryPoczatkowe;
+    s.zestaw.WartoscKoloru = kWartosciPoczatkowe;
+    s.zestaw.KolorEkranowy = kKoloryPoczatkowe;
     s.kolorRysowania = {BAK, kCzarny};
 
     s.TylkoWybrany = false;

@@ -45,13 +45,12 @@ struct StanEdytora {
     std::array<Komorka, kKomorek> bufPixel{};  // the copy buffer
 
     std::array<Bajt, kPozycji> KodyEdytowane{};  // codes of the four edited characters
+    std::array<Bajt, kPozycji> BuforKodow{};     // codes of the characters held in the copy buffer
     std::array<bool, kPozycji> znakOdwrocony{};  // label background: had a PF3 cell at the last UstalNegatyw
 
     int WybranyObiekt = 0;
     std::array<QRgb, kObiektow> ramki{};  // background of each frame ZZR(i)
 
-    std::array<Bajt, kRejestrow> WartoscKoloru{};  // Atari colour numbers
-    std::array<QRgb, kRejestrow> KolorEkranowy{};  // screen colours
     KolorRysowania kolorRysowania;
 
     bool TylkoWybrany = false;

@@ -11,14 +11,19 @@ enum class Tryb { Vendra = 0, JGP = 1 };
 
 using ZestawZnakow = std::array<Bajt, kBajtowZestawuZnakow>;
 
+using ZestawyZnakow = std::array<ZestawZnakow, kZestawowZnakow>;
+using TablicaObiektow = std::array<std::array<Bajt, kObiektow>, kPozycji>;
+
 /**
- * The set in memory: Znaki(w, n) both character sets, Obiekty(k, i) the codes of the 64 objects
- * by position, BuforKodow(k) the codes of the characters held in the copy buffer.
+ * A set, all that its file holds: Znaki(w, n) both character sets, Obiekty(k, i) the codes of the
+ * 64 objects by position, and the five colour registers, each as an Atari colour number and as
+ * the screen colour that shows it (indexed by NrKoloru).
  */
 struct Zestaw {
-    std::array<ZestawZnakow, kZestawowZnakow> Znaki{};
-    std::array<std::array<Bajt, kObiektow>, kPozycji> Obiekty{};
-    std::array<Bajt, kPozycji> BuforKodow{};
+    ZestawyZnakow Znaki{};
+    TablicaObiektow Obiekty{};
+    std::array<Bajt, kRejestrow> WartoscKoloru{};
+    std::array<QRgb, kRejestrow> KolorEkranowy{};
 
     /** Row r of the character that position k of a code c shows (set k mod 2; bit 7 not part of the address). */
     Bajt wierszZnaku(int k, Bajt kod, int r) const

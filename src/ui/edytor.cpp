@@ -8,6 +8,7 @@
 #include "edit/kolory.h"
 #include "edit/malowanie.h"
 #include "edit/otwieranie.h"
+#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
@@ -338,9 +339,9 @@ void Edytor::synchronizuj()
         m_ZZR[i]->ustawKolor(s.ramki[i]);
 
     for (int i = 0; i < kRejestrow; ++i) {
-        ustawTlo(m_Kolor[i], s.KolorEkranowy[i]);
+        ustawTlo(m_Kolor[i], s.zestaw.KolorEkranowy[i]);
         m_Kolor[i]->setChecked(s.kolorRysowania.nr == i);
-        ustawTekst(m_Akolor[i], QString::number(s.WartoscKoloru[i]));
+        ustawTekst(m_Akolor[i], QString::number(s.zestaw.WartoscKoloru[i]));
     }
     m_Kolor[PF3]->setEnabled(s.pf3Dostepny());
     m_Color[PF3]->setEnabled(s.pf3Dostepny());

@@ -2,14 +2,9 @@
 
 #include "view/obraz.h"
 
-namespace edytor {
+#include <cstring>
 
-void WybierzObiekt(StanEdytora &stan, int i)
-{
-    stan.ramki.fill(kSzary);
-    stan.ramki[i] = kBialy;
-    stan.WybranyObiekt = i;
-}
+namespace edytor {
 
 void RysujPunktObiektu(StanEdytora &stan, int X, int Y, QRgb kolor)
 {
@@ -19,7 +14,7 @@ void RysujPunktObiektu(StanEdytora &stan, int X, int Y, QRgb kolor)
 
 void RysujObiekt(StanEdytora &stan, int i)
 {
-    const auto &kolory = stan.KolorEkranowy;
+    const auto &kolory = stan.zestaw.KolorEkranowy;
     const Piksele piksele(stan.miniatury);
     const int x0 = kBokObrazka * stan.WybranyObiekt;
     stan.zmiany |= ZmianaMiniatur;
@@ -36,14 +31,18 @@ void RysujObiekt(StanEdytora &stan, int i)
     }
 }
 
-void OdswiezObiekty(StanEdytora &stan)
+void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3)
 {
-    const int s = stan.WybranyObiekt;
-    for (int i = 0; i < kObiektow; ++i) {
-        WybierzObiekt(stan, i);
-        RysujObiekt(stan, i);
+    const int szerokosc = miniatury.width();
+    for (int y = 0; y < miniatury.height(); ++y) {
+        const auto *zrodlo = reinterpret_cast<const QRgb *>(miniatury.constScanLine(y));
+        auto *cel = reinterpret_cast<QRgb *>(obraz.scanLine(y));
+        std::memcpy(cel, zrodlo, sizeof(QRgb) * szerokosc);
+        for (int x = 0; x < szerokosc; ++x) {
+            const QRgb c = zrodlo[x];
+            cel[szerokosc + x] = c == kolorPF2 ? kolorPF3 : c == kolorPF3 ? kolorPF2 : c;
+        }
     }
-    WybierzObiekt(stan, s);
 }
 
 } // namespace edytor

@@ -30,9 +30,6 @@ constexpr std::array<std::array<QRgb, 8>, 16> kPaleta{{
     {0x401A02, 0x702408, 0xAB511F, 0xBF7730, 0xE19344, 0xF9AD58, 0xFFC160, 0xFFCB83},
 }};
 
-// A square of the grid is 16 x 15 pixels: a 13 x 12 black-framed swatch and a grey strip.
-constexpr int kKrokX = 16;
-constexpr int kKrokY = 15;
 constexpr int kRamkaX = 13;
 constexpr int kRamkaY = 12;
 

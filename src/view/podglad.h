@@ -11,12 +11,6 @@ void RysujPunktPodgladu(StanEdytora &stan, int X, int Y, QRgb kolor);
 void RysujPodglad(StanEdytora &stan);
 
 /**
- * Redraws the preview, then gives each edited character's code bit 7 exactly when the
- * character holds a PF3 cell, and marks its label accordingly.
- */
-void UstalNegatyw(StanEdytora &stan);
-
-/**
  * Hands rysuj(X, Y, colour) every cell of the grid in drawing order: the left column of characters
  * (cells 0 to 63) row by row from its top-left cell, then the right one (cells 64 to 127).
  */

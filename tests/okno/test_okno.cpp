@@ -84,7 +84,7 @@ void TestOkno::okno()
     dwuklik("ZZ(17)");
     klik("Kolor(0)");
     komorka("Znak(0)", 0, Qt::LeftButton);
-    QCOMPARE(static_cast<SiatkaKomorek *>(w("Znak(0)"))->kolorKomorki(0), e.stan().KolorEkranowy[PF0]);  // at once
+    QCOMPARE(static_cast<SiatkaKomorek *>(w("Znak(0)"))->kolorKomorki(0), e.stan().zestaw.KolorEkranowy[PF0]);  // at once
     komorka("Znak(0)", 5, Qt::LeftButton);
     klik("Kolor(4)");
     komorka("Znak(2)", 31, Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include "edit/kolory.h"
 #include "edit/malowanie.h"
 #include "edit/otwieranie.h"
+#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
@@ -37,7 +38,7 @@ Komorki obiekt(const StanEdytora &s, int i)
         const Bajt kod = s.zestaw.Obiekty[p / 32][i];
         const Bajt wiersz = s.zestaw.Znaki[p / 32 % 2][8 * (kod & 0x7F) + p % 32 / 4];
         const Bajt r = kRejestr[kod >> 7][(wiersz >> (6 - 2 * (p % 4))) & 3];
-        wynik[p] = {r, s.KolorEkranowy[r]};
+        wynik[p] = {r, s.zestaw.KolorEkranowy[r]};
     }
     return wynik;
 }
@@ -105,7 +106,7 @@ void TestLosowe::sesja()
             const int przeciwny = rys.nr == PF2 ? PF3 : rys.nr == PF3 ? PF2 : -1;
             for (int p = 0; p < kKomorek; ++p) {
                 const bool zmieniony = przycisk == Qt::LeftButton && p / 32 == a / 32 && (p == a || siatka[p].nr == przeciwny);
-                WYMAGAJ(s.Pixel[p] == (zmieniony ? rys : p == a && przycisk == Qt::RightButton ? Komorka{BAK, s.KolorEkranowy[BAK]} : siatka[p]));
+                WYMAGAJ(s.Pixel[p] == (zmieniony ? rys : p == a && przycisk == Qt::RightButton ? Komorka{BAK, s.zestaw.KolorEkranowy[BAK]} : siatka[p]));
             }
             break;
         }
@@ -114,7 +115,7 @@ void TestLosowe::sesja()
             WybierzZPalety(s, paleta, x, y);
             odswiezone = paleta.rect().contains(x, y);
             const QRgb kolor = odswiezone ? paleta.pixel(x, y) : 0;
-            WYMAGAJ(!odswiezone || (s.KolorEkranowy[b.kolorRysowania.nr] == kolor && s.kolorRysowania.kolor == kolor));
+            WYMAGAJ(!odswiezone || (s.zestaw.KolorEkranowy[b.kolorRysowania.nr] == kolor && s.kolorRysowania.kolor == kolor));
             for (int p = 0; p < 2 * kKomorek; ++p) {
                 const Komorka &c = p < kKomorek ? s.Pixel[p] : s.bufPixel[p - kKomorek];
                 const Komorka &bylo = p < kKomorek ? siatka[p] : b.bufPixel[p - kKomorek];
@@ -138,15 +139,15 @@ void TestLosowe::sesja()
             break;
         case 7:
             DoBufora(s);
-            WYMAGAJ(s.bufPixel == siatka && s.zestaw.BuforKodow == b.KodyEdytowane && !s.TylkoWybrany);
+            WYMAGAJ(s.bufPixel == siatka && s.BuforKodow == b.KodyEdytowane && !s.TylkoWybrany);
             break;
         case 8:
             ZBufora(s);
             negatyw = true;
             for (int p = 0; p < kKomorek; ++p) {
                 const bool naPF2 = s.TrybZawartosci == Tryb::JGP && b.bufPixel[p].nr == PF3
-                                   && (b.zestaw.BuforKodow[p / 32] & 0x80);
-                WYMAGAJ(s.Pixel[p] == (naPF2 ? Komorka{PF2, s.KolorEkranowy[PF2]} : b.bufPixel[p]));
+                                   && (b.BuforKodow[p / 32] & 0x80);
+                WYMAGAJ(s.Pixel[p] == (naPF2 ? Komorka{PF2, s.zestaw.KolorEkranowy[PF2]} : b.bufPixel[p]));
             }
             WYMAGAJ(!s.TylkoWybrany);
             break;
@@ -201,7 +202,7 @@ void TestLosowe::sesja()
             Wczytaj(s, d);
             otwarty = odswiezone = true;
             const bool tenSamTryb = s.TrybZawartosci == b.TrybZawartosci;
-            WYMAGAJ(!tenSamTryb || ZakodujZestaw(s) == bajty);
+            WYMAGAJ(!tenSamTryb || ZakodujZestaw(s.zestaw) == bajty);
             for (int i = 0; i < kObiektow; ++i)
                 WYMAGAJ(tenSamObraz(obiekt(b, i), obiekt(s, i), tenSamTryb ? Tryb::Vendra : s.TrybZawartosci));
             WYMAGAJ(!d.komunikaty.join(u' ').contains(QStringLiteral("Uwaga")) && s.NazwaZestawu == QStringLiteral("z.ORB"));

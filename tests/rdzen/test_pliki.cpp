@@ -7,6 +7,7 @@
 #include "edit/kolory.h"
 #include "edit/malowanie.h"
 #include "edit/otwieranie.h"
+#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
@@ -148,19 +149,19 @@ void TestPliki::sesja()
     // The set file loads back whole, whatever the mode; a wrong size changes nothing.
     d.pliki = {katalog.filePath(QStringLiteral("a.ORB")), QStringLiteral("z.FNT")};
     Wczytaj(s, d);
-    QCOMPARE(ZakodujZestaw(s), plik);
+    QCOMPARE(ZakodujZestaw(s.zestaw), plik);
     QCOMPARE(s.TrybZawartosci, Tryb::Vendra);
     QVERIFY(testy::zapisz(tu("z.FNT"), plik.first(2579)));
     Wczytaj(s, d);
     QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Niepoprawny format pliku!"));
-    QCOMPARE(ZakodujZestaw(s), plik);
+    QCOMPARE(ZakodujZestaw(s.zestaw), plik);
     // New colours reach the buffer's cells too, which no opening redraws.
-    const auto kolory = s.KolorEkranowy;
+    const auto kolory = s.zestaw.KolorEkranowy;
     d.pliki = {QStringLiteral(EDYTOR_DANE "/poczatek.ORB")};
     Wczytaj(s, d);
-    QVERIFY(s.KolorEkranowy != kolory);
+    QVERIFY(s.zestaw.KolorEkranowy != kolory);
     for (const Komorka &c : s.bufPixel)
-        QCOMPARE(c.kolor, s.KolorEkranowy[c.nr]);
+        QCOMPARE(c.kolor, s.zestaw.KolorEkranowy[c.nr]);
 }
 
 void TestPliki::bledy()
@@ -191,7 +192,7 @@ void TestPliki::bledy()
     d.pliki = {katalog.filePath(QStringLiteral("brak.ORB"))};
     Wczytaj(s, d);
     QVERIFY(d.komunikaty.last().startsWith(QStringLiteral("Uwaga!: Nie udało się odczytać pliku!\n") + katalog.filePath(QStringLiteral("brak.ORB")) + u'\n'));
-    QCOMPARE(ZakodujZestaw(s), ZakodujZestaw(przed));
+    QCOMPARE(ZakodujZestaw(s.zestaw), ZakodujZestaw(przed.zestaw));
     QCOMPARE(s.NazwaZestawu, przed.NazwaZestawu);
 }
 
