@@ -17,8 +17,10 @@
 #include "view/paleta.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -184,8 +186,25 @@ void TestPliki::bledy()
     setrlimit(RLIMIT_FSIZE, &stary);
     QCOMPARE(testy::czytaj(sciezka), QByteArray("stary"));
     QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ORB")});
-    QVERIFY(d.komunikaty.last().startsWith(QStringLiteral("Uwaga!: Nie udało się zapisać pliku!\n") + sciezka + u'\n'));
+    QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Nie udało się zapisać pliku!\n") + sciezka + QStringLiteral("\nPlik jest za duży."));
     QCOMPARE(s.NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
+
+    // The reason is the system error behind a failure, whatever errno holds by then; where there
+    // was none, a sentence without a number.
+    QFile brak(katalog.filePath(QStringLiteral("brak"))), folder(katalog.path());
+    QVERIFY(!brak.open(QIODevice::ReadOnly) && !folder.open(QIODevice::ReadOnly));
+    errno = 0;
+    QCOMPARE(powodBledu(brak, QString()), QStringLiteral("Nie ma takiego pliku ani folderu."));
+    QCOMPARE(powodBledu(folder, QStringLiteral("inny")), QStringLiteral("inny"));
+    QVERIFY(!powodBledu(0).contains(QRegularExpression(QStringLiteral("[0-9]"))));
+
+    // A picture that the bitmap writer does not take: no bitmap, no credit line, no success.
+    StanEdytora bezObrazu = StanPoczatkowy();
+    bezObrazu.miniatury = bezObrazu.obrazEksportu = QImage();
+    const QString x = katalog.filePath(QStringLiteral("X"));
+    const auto blad = ZapiszEksport(bezObrazu, d, x);
+    QVERIFY(blad && blad->sciezka == x + QStringLiteral(".TILES.BMP") && QFile::exists(x + QStringLiteral(".KOLORY")));
+    QVERIFY(!QFile::exists(blad->sciezka) && !QFile::exists(x));
 
     MalujKomorke(s, 0, Qt::RightButton);
     const StanEdytora przed = s;
