@@ -13,14 +13,18 @@ zrodla=$(cd "$(dirname "$0")/.." && pwd)
 katalog="$zrodla/build-debian"
 root="$katalog/$wydanie"
 czysty="$katalog/$wydanie-pakiet"
-# The first Debian mirror that apt here uses (deb822 or one-line sources), else Debian's own.
-lustro=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed -n 's|^URIs: *\([^ ]*/debian\)/* *$|\1|p' | head -n 1)
+# The Debian mirror: LUSTRO=URL, else the first one that apt here uses (deb822 or one-line sources).
+lustro=${LUSTRO:-$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed -n 's|^URIs: *\([^ ]*/debian\)/* *$|\1|p' | head -n 1)}
 [ -n "$lustro" ] || lustro=$(grep -hs '^deb ' /etc/apt/sources.list | awk '$2 ~ /\/debian\/?$/ {print $2; exit}')
-lustro=${lustro:-http://deb.debian.org/debian}
+if [ -z "$lustro" ]; then
+    echo "apt's sources here name no Debian mirror; give one: make test-debian LUSTRO=<the mirror's URL, ending in /debian>" >&2
+    exit 1
+fi
 
 if [ "$(id -u)" -ne 0 ]; then exec sudo "$0" "$@"; fi
 command -v mmdebstrap >/dev/null || { apt-get update -qq; apt-get install -y -qq --no-install-recommends mmdebstrap; }
 
+mkdir -p "$katalog"
 krok() { echo "== $(date +%T) $*"; }
 poczatek=$(date +%s)
 
