@@ -1,6 +1,6 @@
 #include "edit/kolory.h"
 
-#include "edit/wybor.h"
+#include "edit/otwieranie.h"
 #include "view/paleta.h"
 #include "view/podglad.h"
 

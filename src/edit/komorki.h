@@ -1,6 +1,9 @@
 #pragma once
 
 #include "model/stan.h"
+#include "view/podglad.h"
+
+#include <algorithm>
 
 namespace edytor {
 
@@ -24,6 +27,19 @@ inline void PrzemalujKomorki(StanEdytora &stan)
  * Redraws the preview, then gives each edited character's code bit 7 exactly when the
  * character holds a PF3 cell, and marks its label accordingly.
  */
-void UstalNegatyw(StanEdytora &stan);
+inline void UstalNegatyw(StanEdytora &stan)
+{
+    RysujPodglad(stan);
+    for (int k = 0; k < kPozycji; ++k) {
+        const auto poczatek = stan.Pixel.begin() + kKomorekZnaku * k;
+        const bool odwrocony = std::any_of(poczatek, poczatek + kKomorekZnaku,
+                                           [](const Komorka &c) { return c.nr == PF3; });
+        if (odwrocony)
+            stan.KodyEdytowane[k] |= kBitNegatywu;
+        else
+            stan.KodyEdytowane[k] &= static_cast<Bajt>(~kBitNegatywu);
+        stan.znakOdwrocony[k] = odwrocony;
+    }
+}
 
 } // namespace edytor

@@ -1,9 +1,8 @@
 #include "edit/tryby.h"
 
 #include "edit/kolory.h"
-#include "edit/otwieranie.h"
-#include "edit/wybor.h"
 #include "edit/komorki.h"
+#include "edit/otwieranie.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 #include "edit/zapamietanie.h"
 
 #include "edit/otwieranie.h"
-#include "edit/wybor.h"
 #include "view/miniatury.h"
 #include "view/podglad.h"
 

@@ -2,7 +2,6 @@
 
 #include "edit/komorki.h"
 #include "edit/otwieranie.h"
-#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "informacje.h"
 #include "io/formaty.h"
@@ -67,53 +66,8 @@ bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
         == Odpowiedz::Ok;
 }
 
-/**
- * Runs an operation on a file. When it fails: the reason of the system error behind it, or
- * `inny` where there was none.
- */
-template <class Operacja>
-std::optional<QString> sprobuj(const QFileDevice &plik, Operacja operacja, const QString &inny)
-{
-    if (operacja())
-        return std::nullopt;
-    return powodBledu(plik, inny);
-}
-
-/** Tells the user of a failure and hands it on. */
-BladPliku zglos(Dialogi &dialogi, const BladPliku &blad)
-{
-    dialogi.komunikat(blad.tekst(), kUwaga, Przyciski::Ok, Ikona::Blad);
-    return blad;
-}
-
-/** Writes a whole file or nothing: the previous file stays intact when anything fails. */
-std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
-{
-    // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
-    // a commit that reports success over a truncated file.
-    QSaveFile plik(sciezka);
-    std::optional<QString> powod = sprobuj(plik, [&] {
-        if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        for (qint64 zapisano = 0; zapisano < bajty.size();) {
-            const qint64 n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano);
-            if (n <= 0)
-                return false;
-            zapisano += n;
-        }
-        return plik.commit();
-    }, QStringLiteral("Nie zapisano wszystkich danych."));
-    if (!powod)
-        return std::nullopt;
-    plik.cancelWriting();
-    if (QFileInfo(sciezka).isDir())
-        powod = powodBledu(EISDIR);
-    return zglos(dialogi, {QStringLiteral("Nie udało się zapisać pliku!"), sciezka, *powod});
-}
-
-} // namespace
-
-QString powodBledu(int numer)
+/** The reason for the system error numer, in Polish whatever the system's language. */
+QString opisBledu(int numer)
 {
     switch (numer) {
     case ENOENT: return QStringLiteral("Nie ma takiego pliku ani folderu.");
@@ -129,10 +83,34 @@ QString powodBledu(int numer)
     case EIO: return QStringLiteral("Błąd wejścia-wyjścia.");
     case EMFILE:
     case ENFILE: return QStringLiteral("Za dużo otwartych plików.");
-    case 0: return QStringLiteral("Błąd systemu plików.");
     default: return QStringLiteral("Błąd systemu plików (nr %1).").arg(numer);
     }
 }
+
+/** Tells the user of a failure and hands it on. */
+BladPliku zglos(Dialogi &dialogi, const BladPliku &blad)
+{
+    dialogi.komunikat(blad.tekst(), kUwaga, Przyciski::Ok, Ikona::Blad);
+    return blad;
+}
+
+/** Writes a whole file or nothing: the previous file stays intact when anything fails. */
+std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
+{
+    // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
+    // a commit that reports success over a truncated file.
+    QSaveFile plik(sciezka);
+    bool dobrze = plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 zapisano = 0, n = 0; dobrze && zapisano < bajty.size(); zapisano += n)
+        dobrze = (n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano)) > 0;
+    if (dobrze && plik.commit())
+        return std::nullopt;
+    const QString powod = QFileInfo(sciezka).isDir() ? opisBledu(EISDIR) : powodBledu(plik, QStringLiteral("Nie zapisano wszystkich danych."));
+    plik.cancelWriting();
+    return zglos(dialogi, {QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod});
+}
+
+} // namespace
 
 QString powodBledu(const QFileDevice &plik, const QString &inny)
 {
@@ -149,7 +127,7 @@ QString powodBledu(const QFileDevice &plik, const QString &inny)
             dlugosc = opis.size();
         }
     }
-    return numer ? powodBledu(numer) : inny;
+    return numer ? opisBledu(numer) : inny;
 }
 
 QString BladPliku::tekst() const
@@ -170,8 +148,8 @@ std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const 
         return zglos(dialogi, {nieOdczytano, info.filePath(),
                                        info.exists() ? QStringLiteral("To nie jest plik.") : QStringLiteral("Plik nie istnieje.")});
     QFile plik(info.filePath());
-    if (const auto powod = sprobuj(plik, [&] { return plik.open(QIODevice::ReadOnly); }, QStringLiteral("Nie można otworzyć pliku.")))
-        return zglos(dialogi, {nieOdczytano, info.filePath(), *powod});
+    if (!plik.open(QIODevice::ReadOnly))
+        return zglos(dialogi, {nieOdczytano, info.filePath(), powodBledu(plik, QStringLiteral("Nie można otworzyć pliku."))});
 
     // Read, decode, apply: the set changes only once the whole file is in as measured.
     const qint64 rozmiar = plik.size();
@@ -181,12 +159,9 @@ std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const 
         dialogi.komunikat(niepoprawny, kUwaga, Przyciski::Ok, Ikona::Blad);
         return BladPliku{niepoprawny, info.filePath(), QString()};
     }
-    QByteArray bajty;
-    if (const auto powod = sprobuj(plik, [&] {
-            bajty = plik.read(rozmiar + 1);
-            return bajty.size() == rozmiar;
-        }, QStringLiteral("Plik zmienił rozmiar podczas odczytu.")))
-        return zglos(dialogi, {nieOdczytano, info.filePath(), *powod});
+    const QByteArray bajty = plik.read(rozmiar + 1);
+    if (bajty.size() != rozmiar)
+        return zglos(dialogi, {nieOdczytano, info.filePath(), powodBledu(plik, QStringLiteral("Plik zmienił rozmiar podczas odczytu."))});
     // The bytes have the measured size, so they decode as the kind of that size.
     ZastosujZawartosc(stan, dialogi, OdczytajZawartosc(bajty).value(), info.fileName());
     return std::nullopt;

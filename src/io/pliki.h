@@ -19,9 +19,10 @@ struct BladPliku {
     QString tekst() const;
 };
 
-/** The reason for the system error numer, in Polish whatever the system's language. */
-QString powodBledu(int numer);
-/** The reason why an operation on the file failed, from the system error behind it; `inny` where there was none. */
+/**
+ * Why an operation on the file failed, in Polish whatever the system's language: the system error
+ * behind it, or `inny` where there was none.
+ */
 QString powodBledu(const QFileDevice &plik, const QString &inny);
 
 /** What a load takes: a set file or character sets, or a set file alone (the batch export). */

@@ -23,32 +23,21 @@ QImage obraz(int szerokosc, int wysokosc, QRgb kolor)
 
 StanEdytora StanPoczatkowy()
 {
+    // What the members do not already start as: every cell BAK in black, both character sets
+    // zeroed, the copy buffer's codes 0, no PF3 cell, "Vendra", "Tylko wybrany" off.
     StanEdytora s;
-    s.zestaw.Znaki = {};
     UstawUklad(s.zestaw, Tryb::Vendra);
-    s.BuforKodow = {};
-
-    s.Pixel.fill(Komorka{BAK, kCzarny});
-    s.bufPixel.fill(Komorka{BAK, kCzarny});
 
     // Object 0 is selected and its codes are the edited ones, so grid, labels and selection agree.
     for (int k = 0; k < kPozycji; ++k)
         s.KodyEdytowane[k] = s.zestaw.Obiekty[k][0];
-    s.znakOdwrocony.fill(false);
-
-    s.WybranyObiekt = 0;
     s.ramki.fill(kSzary);
     s.ramki[0] = kBialy;
 
     s.zestaw.WartoscKoloru = kWartosciPoczatkowe;
     s.zestaw.KolorEkranowy = kKoloryPoczatkowe;
-    s.kolorRysowania = {BAK, kCzarny};
-
-    s.TylkoWybrany = false;
-    s.TrybZawartosci = Tryb::Vendra;
     s.NazwaZestawu = QStringLiteral("ZESTAW.ORB");
     s.folder = QDir::currentPath();
-    s.wybranaZamiana = -1;
 
     s.miniatury = obraz(kObiektow * kBokObrazka, kBokObrazka, kCzarny);
     s.podglad = obraz(kBokObrazka, kBokObrazka, kCzarny);

@@ -10,7 +10,6 @@
 #include "edit/kolory.h"
 #include "edit/malowanie.h"
 #include "edit/otwieranie.h"
-#include "edit/wybor.h"
 #include "edit/tryby.h"
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
