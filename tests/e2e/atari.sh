@@ -32,7 +32,7 @@ done
 # The emulator's palette: each register's colour number in that register's screen colour, every
 # other number in a colour of no register. The screenshot then shows registers as the bitmap does.
 zapas=123456
-while printf '%s\n' "${ekran[@]}" | grep -qx $zapas; do zapas=$(printf '%06X' $((0x$zapas + 1))); done
+while printf '%s\n' "${ekran[@]}" | grep -qx "$zapas"; do zapas=$(printf '%06X' $((0x$zapas + 1))); done
 for i in $(seq 0 255); do
     k=$zapas
     for r in 0 1 2 3 4; do (( i >> 1 == numer[r] >> 1 )) && k=${ekran[r]}; done
@@ -57,6 +57,7 @@ porownaj() {
     # screenshot is the visible middle of it. The narrow playfield starts at pixel 64, and the
     # picture 56 lines below the start of the display list.
     x0=$((64 - (384 - w) / 2)) y0=$((56 - (240 - h) / 2))
+    (( x0 >= 0 && y0 >= 0 && x0 + 256 <= w && y0 + 128 <= h )) || { echo "$2: the picture is off the screen" >&2; return 1; }
     convert -size "${w}x$h" "xc:#${ekran[4]}" obraz.png -geometry "+$x0+$y0" -composite oczekiwany.png
     roznic=$(compare -metric AE "$1" oczekiwany.png null: 2>&1) && return 0
     read -r x y <<<"$(convert "$1" oczekiwany.png -compose difference -composite -fill white +opaque black txt:- \

@@ -1,27 +1,31 @@
 #!/bin/bash
-# The Atari view of three sets in the emulator: each exported by the editor, put into the
+# The Atari view of the example sets in the emulator: each exported by the editor, put into the
 # program's template and checked by atari.sh; then one code with bit 7 flipped, which the check
 # must find. $1: the editor's executable; $2: the template, podglad.xex of the build.
+szablon=$(realpath "$2") sprawdz=$(realpath "$(dirname "$0")/atari.sh")
 source "$(dirname "$0")/poczatek.sh"
-szablon=$(realpath "$2")
-sprawdz=$(dirname "$(realpath "${BASH_SOURCE[0]}")")/atari.sh
 command -v atari800 >/dev/null || { echo "atari800 is not installed: the Atari check is skipped"; exit 77; }
 
 # Until the editor writes the file itself: the export's three files into the template's first
 # three segments, found by walking its headers ($FFFF, then first and last address of each).
 wypelnij() {
-    local poz=2 od do plik
+    local poz=2 pierwszy ostatni plik
     cp "$szablon" "$2"
     for plik in FN2 KODY KOLORY; do
-        read -r od do <<<"$(od -A n -t u2 -j $poz -N 4 "$szablon")"
-        [ $((do - od + 1)) = "$(stat -c %s "$1.$plik")" ] || { echo "template: segment for $plik" >&2; exit 1; }
+        read -r pierwszy ostatni <<<"$(od -A n -t u2 -j $poz -N 4 "$szablon")"
+        [ $((ostatni - pierwszy + 1)) = "$(stat -c %s "$1.$plik")" ] || { echo "template: segment for $plik" >&2; exit 1; }
         dd if="$1.$plik" of="$2" bs=1 seek=$((poz + 4)) conv=notrunc status=none
         [ $plik != KODY ] || kody=$((poz + 4))
-        poz=$((poz + 4 + do - od + 1))
+        poz=$((poz + 4 + ostatni - pierwszy + 1))
     done
 }
 
-for zestaw in "$dane/../../examples/przyklad.ORB" "$dane/sesja.ORB" "$dane/okno.ORB"; do
+# The example again with other colour numbers, odd ones among them, and other screen colours:
+# the three sets share PF2's and PF3's.
+cp "$dane/../../examples/przyklad.ORB" inne.ORB
+printf '\x0f\x33\xc5\x77\xf3\x10\x20\x30\x40\x50\x60\x70\x80\x90\xa0\xb0\xc0\xd0\xe0\xf0' \
+    | dd of=inne.ORB bs=1 seek=2560 conv=notrunc status=none
+for zestaw in "$dane/../../examples/przyklad.ORB" "$dane/sesja.ORB" "$dane/okno.ORB" inne.ORB; do
     "$program" --eksportuj "$zestaw" z
     wypelnij z z.xex
     "$sprawdz" z.xex z.TILES.BMP "$zestaw"

@@ -37,8 +37,8 @@ GPRIOR  = $026F         ; shadow of PRIOR: priorities and GTIA's special modes
 COLOR0  = $02C4         ; COLOR0..COLOR4: PF0, PF1, PF2, PF3, background (the .KOLORY order)
 CHACT   = $02F3         ; shadow of CHACTL
 CHBAS   = $02F4         ; shadow of CHBASE
+VVBLKI  = $0222         ; the "immediate" vertical blank vector, run on every frame
 SETVBV  = $E45C         ; the OS's entry point to set a vertical blank vector
-SYSVBV  = $E45F         ; the OS's own vertical blank routine, where ours carries on
 
 DMA_WASKI = $21         ; display list fetch on, narrow playfield (32 bytes a line), no players
 
@@ -100,11 +100,12 @@ przerwanie:
         pla
         rti
 
-; Runs in every vertical blank before the OS's own routine (the "immediate" vector).
+; Runs in every vertical blank, then whatever the vector held before: the OS's own routine,
+; which copies the shadows, or a DOS's that runs before it.
 przerwa:
         lda #>znaki0
         sta nastepny
-        jmp SYSVBV
+        jmp (poprzedni)
 
 ; ---------------------------------------------------------------------------------------------
 ; Building the screen. The code table is stored position by position: 64 codes of position 0
@@ -182,6 +183,10 @@ czekaj: cmp RTCLOK3
         sta VDSLST
         lda #>przerwanie
         sta VDSLST+1
+        lda VVBLKI
+        sta poprzedni
+        lda VVBLKI+1
+        sta poprzedni+1
         lda #6                          ; the immediate vertical blank vector
         ldy #<przerwa
         ldx #>przerwa
@@ -200,6 +205,7 @@ petla:  lda #0
 ; screen's 512 bytes must not cross a 4 KB boundary, where ANTIC's address counter wraps.
 
         .segment "ZMIENNE"
+poprzedni: .res 2                       ; the vertical blank vector found at start
 nastepny: .res 1                        ; page of the set for the next mode line
 pomoc:  .res 1
         .segment "EKRAN"
@@ -210,3 +216,5 @@ ekran:  .res 512
         .assert (znaki0 & $3FF) = 0 && (znaki1 & $3FF) = 0, lderror, "sets on 1 KB boundaries"
         .assert (lista & $FC00) = ((lista_koniec - 1) & $FC00), lderror, "display list crosses 1 KB"
         .assert (ekran & $F000) = ((ekran + 511) & $F000), lderror, "screen crosses 4 KB"
+        ; JMP (address) takes the high byte from the same page: not from $xxFF.
+        .assert (poprzedni & $FF) <> $FF, lderror, "vector on the last byte of a page"
