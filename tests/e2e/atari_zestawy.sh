@@ -20,13 +20,21 @@ wypelnij() {
     done
 }
 
-# The example again with other colour numbers, odd ones among them, and other screen colours:
-# the three sets share PF2's and PF3's.
-cp "$dane/../../examples/przyklad.ORB" inne.ORB
-printf '\x0f\x33\xc5\x77\xf3\x10\x20\x30\x40\x50\x60\x70\x80\x90\xa0\xb0\xc0\xd0\xe0\xf0' \
-    | dd of=inne.ORB bs=1 seek=2560 conv=notrunc status=none
-for zestaw in "$dane/../../examples/przyklad.ORB" "$dane/sesja.ORB" "$dane/okno.ORB" inne.ORB; do
+# A set with every object different, which those sets have not: characters of pseudo-random
+# bytes, the "Vendra" layout (object i: characters i and i + 64 of each set), bit 7 set in
+# every other code; other colour numbers, odd ones among them, and other screen colours (the
+# sets above share PF2's and PF3's).
+x=1 bajty=""
+for _ in $(seq 2048); do x=$(((x * 1103515245 + 12345) & 0x7FFFFFFF)); printf -v b '\\x%02x' $((x >> 16 & 255)); bajty+=$b; done
+for odwrotny in 0 128; do
+    for p in 0 1 2 3; do
+        for i in $(seq 0 63); do printf -v b '\\x%02x' $(((i + p / 2 * 64) | ((i + p) % 2 * 128 ^ odwrotny))); bajty+=$b; done
+    done
+done
+printf "$bajty"'\x0f\x33\xc5\x77\xf3\x10\x20\x30\x40\x50\x60\x70\x80\x90\xa0\xb0\xc0\xd0\xe0\xf0' >pelny.ORB
+for zestaw in "$dane/../../examples/przyklad.ORB" "$dane/sesja.ORB" "$dane/okno.ORB" pelny.ORB; do
     "$program" --eksportuj "$zestaw" z
+    [ "$zestaw" != pelny.ORB ] || cmp z.KODY <(tail -c +2049 pelny.ORB | head -c 512)   # taken as it is
     wypelnij z z.xex
     "$sprawdz" z.xex z.TILES.BMP "$zestaw"
 done
