@@ -64,13 +64,12 @@ kody:   .res 512
 kolory: .res 5
 
 ; ---------------------------------------------------------------------------------------------
-; The display list. ANTIC reads it every frame from here to the jump at its end; it draws from
-; scan line 8, and a television shows the lines from about 24 (PAL) or 32 (NTSC) on. 56 blank
-; lines put the 128 scan lines of the picture at lines 64..191, the middle of the 192 lines an
-; ordinary OS screen has, which every PAL and NTSC set shows. Below the picture ANTIC draws
-; nothing until the jump, so the rest of the screen is the background colour. The list must not
-; cross a 1 KB boundary (ANTIC's list counter only counts within 1 KB); the assertion below
-; keeps it so.
+; The display list. ANTIC reads it every frame from here to the jump at its end and draws from
+; scan line 8. An ordinary OS screen is 24 blank lines and then 192 lines, 32..223, which every
+; PAL and NTSC set shows; 56 blank lines put the 128 scan lines of the picture in their middle,
+; at lines 64..191. Below the picture ANTIC draws nothing until the jump, so the rest of the
+; screen is the background colour. The list must not cross a 1 KB boundary (ANTIC's list
+; counter only counts within 1 KB); the assertion below keeps it so.
 
         .segment "PROGRAM"
 lista:  .byte PUSTE8, PUSTE8, PUSTE8, PUSTE8, PUSTE8, PUSTE8
@@ -87,8 +86,8 @@ lista_koniec:
 ; the current scan line and sets CHBASE in the horizontal blank, before ANTIC fetches the next
 ; line's first character. Then it turns the page to the other set: set 0 for the top line of an
 ; object row (even mode lines), set 1 for the bottom one (odd lines). The vertical blank routine
-; below starts every frame at set 0, so a DLI that was ever lost (one frame half drawn when the
-; interrupts were turned on) cannot swap the sets for good.
+; below starts every frame at set 0, so that a DLI lost in one frame, should one ever be, cannot
+; swap the sets for good.
 
 przerwanie:
         pha
