@@ -1,6 +1,7 @@
 #include "io/formaty.h"
 
 #include <QBuffer>
+#include <QFile>
 
 #include <cstring>
 
@@ -110,6 +111,26 @@ std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &plik)
     if (auto znaki = OdczytajZnaki(plik))
         return *znaki;
     return std::nullopt;
+}
+
+std::optional<QByteArray> ZakodujProgramAtari(const Zestaw &zestaw)
+{
+    QFile szablon(QStringLiteral(":/atari/podglad.xex"));
+    if (!szablon.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray program = szablon.readAll();
+    // Each segment: $FFFF (required before the first), its first and last address, its bytes.
+    qsizetype p = 0;
+    for (const QByteArray &dane : {ZakodujZnaki(zestaw.Znaki), ZakodujKody(zestaw.Obiekty), ZakodujKolory(zestaw.WartoscKoloru)}) {
+        if (program.mid(p, 2) == QByteArray(2, '\xFF'))
+            p += 2;
+        const Bajt *b = bajty(program) + p;
+        if (p < 2 || p + 4 + dane.size() > program.size() || (b[2] | b[3] << 8) - (b[0] | b[1] << 8) + 1 != dane.size())
+            return std::nullopt;
+        program.replace(p + 4, dane.size(), dane);
+        p += 4 + dane.size();
+    }
+    return program;
 }
 
 std::optional<QByteArray> ZakodujBMP(QImage obraz)

@@ -41,6 +41,13 @@ using Zawartosc = std::variant<Zestaw, ZestawyZnakow>;
 /** The bytes of a file to load, decoded by their size alone; nothing for a size of no kind. */
 std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &bajty);
 
+/**
+ * The Atari view of a set: the program assembled from io/atari/podglad.s, an Atari executable,
+ * with the set's characters, codes and colours (the bytes of ".FN2", ".KODY" and ".KOLORY") in
+ * its first three segments. Nothing if the program's segments are not of those sizes.
+ */
+std::optional<QByteArray> ZakodujProgramAtari(const Zestaw &zestaw);
+
 /** A picture as a Windows bitmap, by Qt's writer, marked 96 dots per inch whatever the screen; nothing when the writer fails. */
 std::optional<QByteArray> ZakodujBMP(QImage obraz);
 

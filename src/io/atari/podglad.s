@@ -50,6 +50,7 @@ DLI     = $80           ; an interrupt at the start of the instruction's last sc
 JVB     = $41           ; jump to the address that follows and wait for the vertical blank
 
         .export start
+        .export znaki0, kody, kolory    ; for the editor's tests, in the linker's list of labels
 
 ; ---------------------------------------------------------------------------------------------
 ; The set's data, filled in by the editor. The character sets must start on a 1 KB boundary:
