@@ -24,7 +24,12 @@ odmowa "Nie udało się odczytać pliku!" --eksportuj brak.ORB
 cp "$dane/poczatek.ORB" z.ORB
 odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB brak/X
 grep -qx "Nie ma takiego pliku ani folderu." bledy
+# A name of the export taken by a folder stops it before anything is written.
+mkdir out
+odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB out
+grep -qx "To jest folder." bledy
 [ "$(ls)" = "bledy
+out
 wyjscie
 z.ORB
 znaki.FN2" ]
