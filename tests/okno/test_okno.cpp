@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -81,10 +82,17 @@ void TestOkno::okno()
         auto *siatka = static_cast<SiatkaKomorek *>(w(znak));
         QTest::mousePress(siatka, przycisk, {}, siatka->prostokatKomorki(j).center());
     };
+    // What the screen shows once the events are handled, where grab() would paint anew.
+    const auto naEkranie = [&](const char *nazwa, QPoint p) {
+        QCoreApplication::processEvents();
+        p = w(nazwa)->mapTo(&e, p);
+        return e.screen()->grabWindow(e.winId(), p.x(), p.y(), 1, 1).toImage().pixel(0, 0);
+    };
     dwuklik("ZZ(17)");
     klik("Kolor(0)");
     komorka("Znak(0)", 0, Qt::LeftButton);
     QCOMPARE(static_cast<SiatkaKomorek *>(w("Znak(0)"))->kolorKomorki(0), e.stan().KolorEkranowy[PF0]);  // at once
+    QCOMPARE(naEkranie("Wyglad(8)", {1, 1}), e.stan().KolorEkranowy[PF0]);
     komorka("Znak(0)", 5, Qt::LeftButton);
     klik("Kolor(4)");
     komorka("Znak(2)", 31, Qt::LeftButton);
@@ -119,6 +127,13 @@ void TestOkno::okno()
     klik("cmdExport");
     QCOMPARE(testy::czytaj(katalog.filePath(QStringLiteral("X.FN2"))), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
     QCOMPARE(d.komunikaty.size(), 2);
+    QStringList filtry;
+    for (const auto &pytanie : d.pytania)
+        filtry << pytanie.filtr;
+    QCOMPARE(filtry, (QStringList{QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
+                                  QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Atari FontMaker (*.FN2)|*.FN2|"
+                                                 "Jet Graphics Planner (*.FNT)|*.FNT|Wszystkie pliki (*.*)|*.*"),
+                                  QStringLiteral("Nowe dane (znaki, kody, kolory, grafika|*.ND")}));
 }
 
 void TestOkno::upuszczenie()
