@@ -3,6 +3,7 @@
 // file they leave.
 
 #include "../wspolne.h"
+#include "ui/aplikacja.h"
 #include "ui/dialogiqt.h"
 #include "ui/edytor.h"
 #include "ui/widzety.h"
@@ -180,5 +181,10 @@ void TestOkno::filtrNieZmieniaNazwy()
     QCOMPARE(nazwa, QStringLiteral("Wszystkie pliki (*.*)|ZESTAW.ORB"));
 }
 
-QTEST_MAIN(TestOkno)
+int main(int argc, char *argv[])
+{
+    const auto aplikacja = UtworzAplikacje(argc, argv);  // the window looks as the program shows it
+    TestOkno test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_okno.moc"
