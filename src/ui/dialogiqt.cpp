@@ -12,16 +12,6 @@ namespace edytor {
 
 namespace {
 
-/** "1 bajt", "2 bajty", "5 bajtów", then "2,5 kB" and so on. */
-QString rozmiarPliku(qint64 bajty)
-{
-    if (bajty >= 1024)
-        return QLocale().formattedDataSize(bajty, 1, QLocale::DataSizeTraditionalFormat);
-    const qint64 jednosci = bajty % 10, dziesiatki = bajty % 100 / 10;
-    const char16_t *slowo = bajty == 1 ? u"bajt" : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? u"bajty" : u"bajtów";
-    return QString::number(bajty) + u' ' + QString::fromUtf16(slowo);
-}
-
 /**
  * The dialog's file list with sizes and dates in Polish: Qt's file model writes them in the
  * system's language, whatever translations are loaded.
@@ -38,7 +28,7 @@ public:
         const QFileInfo info = pliki->fileInfo(mapToSource(indeks));
         if (indeks.column() == 3)
             return QLocale().toString(info.lastModified(), QStringLiteral("d.MM.yyyy HH:mm"));
-        return info.isDir() ? QString() : rozmiarPliku(info.size());
+        return info.isDir() ? QString() : DialogiQt::rozmiarPliku(info.size());
     }
 };
 
@@ -62,6 +52,15 @@ QStringList DialogiQt::filtryQt(const QString &filtr)
     return filtry;
 }
 
+QString DialogiQt::rozmiarPliku(qint64 bajty)
+{
+    if (bajty >= 1024)
+        return QLocale().formattedDataSize(bajty, 1, QLocale::DataSizeTraditionalFormat);
+    const qint64 jednosci = bajty % 10, dziesiatki = bajty % 100 / 10;
+    const char16_t *slowo = bajty == 1 ? u"bajt" : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? u"bajty" : u"bajtów";
+    return QString::number(bajty) + u' ' + QString::fromUtf16(slowo);
+}
+
 std::optional<QString> DialogiQt::wybierzPlik(const PytanieOPlik &pytanie)
 {
     QFileDialog dialog(m_okno);
@@ -76,6 +75,7 @@ std::optional<QString> DialogiQt::wybierzPlik(const PytanieOPlik &pytanie)
     dialog.setProxyModel(new PolskaListaPlikow(&dialog));
     // Wide enough for every column of the detailed list to read whole.
     dialog.resize(760, 460);
+    // QFileDialog offers no public way to its views or their headers; Qt names its detailed list so.
     if (auto *lista = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
         lista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -21,6 +21,8 @@ public:
 
     /** "Description|pattern|Description|pattern" as the name filters of Qt's file dialog. */
     static QStringList filtryQt(const QString &filtr);
+    /** A size in the file list: "1 bajt", "2 bajty", "5 bajtów", then "2,5 kB" and so on. */
+    static QString rozmiarPliku(qint64 bajty);
 
 private:
     QWidget *m_okno;
