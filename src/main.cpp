@@ -86,32 +86,28 @@ WierszPolecen przygotuj()
     return WierszPolecen(QCoreApplication::arguments());
 }
 
-/**
- * Qt's messages while it makes the application object for a line with options that are not the
- * editor's: held back until it is known whether they are Qt's own. When no platform comes up (no
- * display answers), Qt has by then taken out -platform and the platform's options; an option
- * still unknown makes the line a usage error, told as without a display. Otherwise Qt fails as
- * it would have.
- */
-struct Wstrzymane {
-    static inline QtMessageHandler poprzedni = nullptr;
-    static inline QList<std::tuple<QtMsgType, const char *, QString>> komunikaty;
+// Qt's messages while it makes the window's application object, held back until it is known
+// whether they are to be seen. When no platform comes up (no display answers), Qt has by then
+// taken -platform and the platform's own options out of the line; an option still unknown makes
+// it a usage error, told as without a display. Otherwise Qt fails as it would have.
+QtMessageHandler poprzedni = nullptr;
+QList<std::tuple<QtMsgType, const char *, QString>> wstrzymane;
 
-    static void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
-    {
-        if (typ == QtFatalMsg && !WierszPolecen(QCoreApplication::arguments()).poprawny())
-            std::_Exit(przygotuj().bezOkna());
-        komunikaty.append({typ, kontekst.category, tekst});
-        if (typ == QtFatalMsg)
-            wypusc();
-    }
-    static void wypusc()
-    {
-        qInstallMessageHandler(poprzedni);
-        for (const auto &[typ, kategoria, tekst] : std::as_const(komunikaty))
-            poprzedni(typ, QMessageLogContext(nullptr, 0, nullptr, kategoria), tekst);
-    }
-};
+void wypusc()
+{
+    qInstallMessageHandler(poprzedni);
+    for (const auto &[typ, kategoria, tekst] : std::as_const(wstrzymane))
+        poprzedni(typ, QMessageLogContext(nullptr, 0, nullptr, kategoria), tekst);
+}
+
+void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
+{
+    if (typ == QtFatalMsg && !WierszPolecen(QCoreApplication::arguments()).poprawny())
+        std::_Exit(przygotuj().bezOkna());
+    wstrzymane.append({typ, kontekst.category, tekst});
+    if (typ == QtFatalMsg)
+        wypusc();
+}
 
 } // namespace
 
@@ -135,11 +131,9 @@ int main(int argc, char *argv[])
         return przygotuj().bezOkna();
     }
 
-    if (!wstepny.poprawny())
-        Wstrzymane::poprzedni = qInstallMessageHandler(Wstrzymane::wstrzymaj);
+    poprzedni = qInstallMessageHandler(wstrzymaj);
     const auto aplikacja = edytor::UtworzAplikacje(argc, argv);
-    if (!wstepny.poprawny())
-        Wstrzymane::wypusc();
+    wypusc();
     WierszPolecen wiersz(QCoreApplication::arguments());
     if (!wiersz.okno())
         return wiersz.bezOkna();

@@ -3,7 +3,6 @@
 #include "io/polski.h"
 
 #include <QStyle>
-#include <QStyleFactory>
 
 namespace edytor {
 
@@ -11,7 +10,7 @@ std::unique_ptr<QApplication> UtworzAplikacje(int &argc, char **argv)
 {
     // Set before the application object exists, the style is a default: a style the user names
     // replaces it while the object is made.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication::setStyle(QStringLiteral("Windows"));
     auto aplikacja = std::make_unique<QApplication>(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
     // The window keeps its classic light colours under a dark desktop theme: its greys and the

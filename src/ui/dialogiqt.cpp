@@ -32,14 +32,8 @@ public:
     }
 };
 
-} // namespace
-
-DialogiQt::DialogiQt(QWidget *okno) : QObject(okno), m_okno(okno)
-{
-    setObjectName(QStringLiteral("cdIO"));
-}
-
-QStringList DialogiQt::filtryQt(const QString &filtr)
+/** "Description|pattern|Description|pattern" as the name filters of Qt's file dialog. */
+QStringList filtryQt(const QString &filtr)
 {
     // The description is shown as given; the pattern travels in parentheses that the dialog hides.
     // "*.*" goes as "*": with a pattern that has an extension, Qt's save dialog would put that
@@ -50,6 +44,13 @@ QStringList DialogiQt::filtryQt(const QString &filtr)
         filtry << czesci[i] + QStringLiteral(" (")
                       + (czesci[i + 1] == QStringLiteral("*.*") ? QStringLiteral("*") : czesci[i + 1]) + u')';
     return filtry;
+}
+
+} // namespace
+
+DialogiQt::DialogiQt(QWidget *okno) : QObject(okno), m_okno(okno)
+{
+    setObjectName(QStringLiteral("cdIO"));
 }
 
 QString DialogiQt::rozmiarPliku(qint64 bajty)
@@ -89,16 +90,10 @@ Dialogi::Odpowiedz DialogiQt::komunikat(const QString &tekst, const QString &tyt
     QMessageBox okno(m_okno);
     okno.setText(tekst);
     okno.setWindowTitle(tytul);
-    switch (ikona) {
-    case Ikona::Informacja: okno.setIcon(QMessageBox::Information); break;
-    case Ikona::Ostrzezenie: okno.setIcon(QMessageBox::Warning); break;
-    case Ikona::Blad: okno.setIcon(QMessageBox::Critical); break;
-    }
-    switch (przyciski) {
-    case Przyciski::Ok: okno.setStandardButtons(QMessageBox::Ok); break;
-    case Przyciski::OkAnuluj: okno.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Przyciski::TakNie: okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    }
+    okno.setIcon(ikona == Ikona::Informacja ? QMessageBox::Information
+                 : ikona == Ikona::Ostrzezenie ? QMessageBox::Warning : QMessageBox::Critical);
+    okno.setStandardButtons(przyciski == Przyciski::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                            : przyciski == Przyciski::OkAnuluj ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No);
     switch (okno.exec()) {
     case QMessageBox::Ok: return Odpowiedz::Ok;
     case QMessageBox::Yes: return Odpowiedz::Tak;
