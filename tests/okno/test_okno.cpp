@@ -60,7 +60,6 @@ private slots:
     void okno();
     void upuszczenie();
     void filtrNieZmieniaNazwy();
-    void rozmiarPliku_data();
     void rozmiarPliku();
 };
 
@@ -183,20 +182,12 @@ void TestOkno::filtrNieZmieniaNazwy()
     QCOMPARE(nazwa, QStringLiteral("Wszystkie pliki (*.*)|ZESTAW.ORB"));
 }
 
-void TestOkno::rozmiarPliku_data()
-{
-    QTest::addColumn<qint64>("bajty");
-    QTest::addColumn<QString>("napis");
-    for (const auto &[bajty, napis] : {std::pair<qint64, const char16_t *>{0, u"0 bajtów"}, {1, u"1 bajt"}, {2, u"2 bajty"},
-                                       {4, u"4 bajty"}, {5, u"5 bajtów"}, {21, u"21 bajtów"},
-                                       {112, u"112 bajtów"}, {1000, u"1000 bajtów"}, {1024, u"1,0 kB"}})
-        QTest::addRow("%d", int(bajty)) << bajty << QString::fromUtf16(napis);
-}
-
 void TestOkno::rozmiarPliku()
 {
-    QFETCH(qint64, bajty);
-    QTEST(DialogiQt::rozmiarPliku(bajty), "napis");
+    for (const auto &[bajty, napis] : {std::pair<qint64, const char16_t *>{0, u"0 bajtów"}, {1, u"1 bajt"}, {2, u"2 bajty"},
+                                       {4, u"4 bajty"}, {5, u"5 bajtów"}, {21, u"21 bajtów"}, {112, u"112 bajtów"},
+                                       {1000, u"1000 bajtów"}, {1024, u"1,0 kB"}})
+        QCOMPARE(DialogiQt::rozmiarPliku(bajty), QString::fromUtf16(napis));
 }
 
 int main(int argc, char *argv[])
