@@ -22,8 +22,12 @@ okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Edytor obiektów'
 klik() { xdotool mousemove --sync --window "$okno" "$1" "$2" click --repeat "${3:-1}" --delay 60 1; }
 # Waits for the window of that title, types the text into it, presses Return, waits until it is gone.
 odpowiedz() {
-    local w
-    w=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    local w=""
+    # A search dies on a window that goes away while it looks (BadWindow): it is tried again.
+    for _ in $(seq 200); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+        [ -z "$w" ] || break; sleep 0.1
+    done
     timeout 5 xdotool windowfocus --sync "$w"
     [ -z "${2:-}" ] || xdotool type --delay 8 "$2"
     xdotool key Return
