@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
