@@ -20,13 +20,13 @@
 #include "pomiar.h"
 #include "wspolne.h"
 
+#include "ui/aplikacja.h"
 #include "ui/edytor.h"
 #include "ui/widzety.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 
 #include <xcb/damage.h>
@@ -127,9 +127,8 @@ double eksport(const char *program, const QProcessEnvironment &zmienne, const QS
 
 int main(int argc, char *argv[])
 {
-    QApplication aplikacja(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows"))); // as the editor's main
-    aplikacja.installEventFilter(&malowania);
+    const auto aplikacja = UtworzAplikacje(argc, argv);  // set up as the editor's
+    aplikacja->installEventFilter(&malowania);
     const QString sciezka = katalog.filePath(QStringLiteral("POMIAR.ORB"));
     testy::zapisz(sciezka, pomiary::plikPomiarowy()); // a failure shows as failed loads and exports
 

@@ -2,20 +2,13 @@
 // editor's window (desktop file name, the style and its own palette, Polish locale and
 // translations) showing a window of its size that holds one caption in the window's font.
 
-#include "io/polski.h"
+#include "ui/aplikacja.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QStyle>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
-    QApplication aplikacja(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    edytor::UstawPolski();
+    const auto aplikacja = edytor::UtworzAplikacje(argc, argv);
     QWidget okno;
     okno.setFixedSize(833, 584);
     QFont czcionka(QStringLiteral("DejaVu Sans Condensed"));

@@ -4,14 +4,15 @@
 #include "informacje.h"
 #include "io/polski.h"
 #include "io/wsadowo.h"
+#include "ui/aplikacja.h"
 #include "ui/edytor.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
+
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -79,15 +80,34 @@ private:
     bool m_poprawny = false;
 };
 
-/**
- * What every process of the editor sets up once its application object exists, then its command
- * line read again, now with Qt's own texts in it in Polish (the help's line for --version, errors).
- */
+/** What the windowless process sets up, then its command line read again, now with Qt's texts in Polish. */
 WierszPolecen przygotuj()
 {
-    QCoreApplication::setApplicationVersion(QString::fromUtf16(edytor::informacje::wersja));
     edytor::UstawPolski();
     return WierszPolecen(QCoreApplication::arguments());
+}
+
+// Qt's messages while it makes the window's application object, held back until it is known
+// whether they are to be seen. When no platform comes up (no display answers), Qt has by then
+// taken -platform and the platform's own options out of the line; an option still unknown makes
+// it a usage error, told as without a display. Otherwise Qt fails as it would have.
+QtMessageHandler poprzedni = nullptr;
+QList<std::tuple<QtMsgType, const char *, QString>> wstrzymane;
+
+void wypusc()
+{
+    qInstallMessageHandler(poprzedni);
+    for (const auto &[typ, kategoria, tekst] : std::as_const(wstrzymane))
+        poprzedni(typ, QMessageLogContext(nullptr, 0, nullptr, kategoria), tekst);
+}
+
+void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
+{
+    if (typ == QtFatalMsg && !WierszPolecen(QCoreApplication::arguments()).poprawny())
+        std::_Exit(przygotuj().bezOkna());
+    wstrzymane.append({typ, kontekst.category, tekst});
+    if (typ == QtFatalMsg)
+        wypusc();
 }
 
 } // namespace
@@ -97,15 +117,14 @@ int main(int argc, char *argv[])
     // Qt's pattern for a program that sometimes has no window. The editor's own options are read
     // before any application object exists. A line read through that asks for no window runs
     // under QCoreApplication and needs no display. Everything else goes to QApplication, which
-    // takes Qt's own options (-style, -platform, -visual 0x21, ...) out of the line itself. An
-    // option unknown here is one of those or a mistake: where a display is reachable,
-    // QApplication decides; where none is, it is a usage error, told as text.
+    // takes Qt's own options (-style, -platform, -visual 0x21, ...) out of the line itself; what
+    // is left decides.
+    QCoreApplication::setApplicationVersion(QString::fromUtf16(edytor::informacje::wersja));
     QStringList argumenty;
     for (int i = 0; i < argc; ++i)
         argumenty << QString::fromLocal8Bit(argv[i]);
-    const bool wyswietlacz = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-                             || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    if (const WierszPolecen wstepny(argumenty); wstepny.poprawny() ? !wstepny.okno() : !wyswietlacz) {
+    const WierszPolecen wstepny(argumenty);
+    if (wstepny.poprawny() && !wstepny.okno()) {
         QCoreApplication aplikacja(argc, argv);
         // Nothing here needs a plugin. Without this, writing the bitmap would load every image
         // format plugin, only to ask each whether it writes BMP in place of Qt's own writer.
@@ -113,13 +132,10 @@ int main(int argc, char *argv[])
         return przygotuj().bezOkna();
     }
 
-    QApplication aplikacja(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    // The window keeps its classic light colours under a dark desktop theme: its greys and the
-    // register colours are part of its look, and its texts must stay readable on them.
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    WierszPolecen wiersz = przygotuj();
+    poprzedni = qInstallMessageHandler(wstrzymaj);
+    const auto aplikacja = edytor::UtworzAplikacje(argc, argv);
+    wypusc();
+    WierszPolecen wiersz(QCoreApplication::arguments());
     if (!wiersz.okno())
         return wiersz.bezOkna();
 

@@ -31,6 +31,15 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
     BezUzytkownika nikt;
     StanEdytora stan = StanPoczatkowy();
     std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw);
+    // A build gets all of the files or none: a name taken by a folder or by a file that may not
+    // be replaced stops the export before the first file. (A folder missing or closed to writing
+    // stops the first file already.) The reasons are those the writer gives.
+    for (const char16_t *koncowka : {u".FN2", u".KODY", u".KOLORY", u".TILES.BMP", u""}) {
+        const QFileInfo plik(cel + QString::fromUtf16(koncowka));
+        if (!blad && (*koncowka || !celToZestaw) && (plik.isDir() || (plik.exists() && !plik.isWritable())))
+            blad = BladPliku{QStringLiteral("Nie udało się zapisać pliku!"), plik.filePath(),
+                             plik.isDir() ? QStringLiteral("To jest folder.") : QStringLiteral("Brak uprawnień.")};
+    }
     if (!blad)
         blad = ZapiszEksport(stan, nikt, cel, !celToZestaw);
     if (!blad)

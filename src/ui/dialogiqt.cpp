@@ -12,16 +12,6 @@ namespace edytor {
 
 namespace {
 
-/** "1 bajt", "2 bajty", "5 bajtów", then "2,5 kB" and so on. */
-QString rozmiarPliku(qint64 bajty)
-{
-    if (bajty >= 1024)
-        return QLocale().formattedDataSize(bajty, 1, QLocale::DataSizeTraditionalFormat);
-    const qint64 jednosci = bajty % 10, dziesiatki = bajty % 100 / 10;
-    const char16_t *slowo = bajty == 1 ? u"bajt" : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? u"bajty" : u"bajtów";
-    return QString::number(bajty) + u' ' + QString::fromUtf16(slowo);
-}
-
 /**
  * The dialog's file list with sizes and dates in Polish: Qt's file model writes them in the
  * system's language, whatever translations are loaded.
@@ -38,18 +28,12 @@ public:
         const QFileInfo info = pliki->fileInfo(mapToSource(indeks));
         if (indeks.column() == 3)
             return QLocale().toString(info.lastModified(), QStringLiteral("d.MM.yyyy HH:mm"));
-        return info.isDir() ? QString() : rozmiarPliku(info.size());
+        return info.isDir() ? QString() : DialogiQt::rozmiarPliku(info.size());
     }
 };
 
-} // namespace
-
-DialogiQt::DialogiQt(QWidget *okno) : QObject(okno), m_okno(okno)
-{
-    setObjectName(QStringLiteral("cdIO"));
-}
-
-QStringList DialogiQt::filtryQt(const QString &filtr)
+/** "Description|pattern|Description|pattern" as the name filters of Qt's file dialog. */
+QStringList filtryQt(const QString &filtr)
 {
     // The description is shown as given; the pattern travels in parentheses that the dialog hides.
     // "*.*" goes as "*": with a pattern that has an extension, Qt's save dialog would put that
@@ -60,6 +44,22 @@ QStringList DialogiQt::filtryQt(const QString &filtr)
         filtry << czesci[i] + QStringLiteral(" (")
                       + (czesci[i + 1] == QStringLiteral("*.*") ? QStringLiteral("*") : czesci[i + 1]) + u')';
     return filtry;
+}
+
+} // namespace
+
+DialogiQt::DialogiQt(QWidget *okno) : QObject(okno), m_okno(okno)
+{
+    setObjectName(QStringLiteral("cdIO"));
+}
+
+QString DialogiQt::rozmiarPliku(qint64 bajty)
+{
+    if (bajty >= 1024)
+        return QLocale().formattedDataSize(bajty, 1, QLocale::DataSizeTraditionalFormat);
+    const qint64 jednosci = bajty % 10, dziesiatki = bajty % 100 / 10;
+    const char16_t *slowo = bajty == 1 ? u"bajt" : jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? u"bajty" : u"bajtów";
+    return QString::number(bajty) + u' ' + QString::fromUtf16(slowo);
 }
 
 std::optional<QString> DialogiQt::wybierzPlik(const PytanieOPlik &pytanie)
@@ -76,6 +76,7 @@ std::optional<QString> DialogiQt::wybierzPlik(const PytanieOPlik &pytanie)
     dialog.setProxyModel(new PolskaListaPlikow(&dialog));
     // Wide enough for every column of the detailed list to read whole.
     dialog.resize(760, 460);
+    // QFileDialog offers no public way to its views or their headers; Qt names its detailed list so.
     if (auto *lista = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
         lista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -89,16 +90,10 @@ Dialogi::Odpowiedz DialogiQt::komunikat(const QString &tekst, const QString &tyt
     QMessageBox okno(m_okno);
     okno.setText(tekst);
     okno.setWindowTitle(tytul);
-    switch (ikona) {
-    case Ikona::Informacja: okno.setIcon(QMessageBox::Information); break;
-    case Ikona::Ostrzezenie: okno.setIcon(QMessageBox::Warning); break;
-    case Ikona::Blad: okno.setIcon(QMessageBox::Critical); break;
-    }
-    switch (przyciski) {
-    case Przyciski::Ok: okno.setStandardButtons(QMessageBox::Ok); break;
-    case Przyciski::OkAnuluj: okno.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Przyciski::TakNie: okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    }
+    okno.setIcon(ikona == Ikona::Informacja ? QMessageBox::Information
+                 : ikona == Ikona::Ostrzezenie ? QMessageBox::Warning : QMessageBox::Critical);
+    okno.setStandardButtons(przyciski == Przyciski::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                            : przyciski == Przyciski::OkAnuluj ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No);
     switch (okno.exec()) {
     case QMessageBox::Ok: return Odpowiedz::Ok;
     case QMessageBox::Yes: return Odpowiedz::Tak;

@@ -3,7 +3,6 @@
 #include "io/dialogi.h"
 
 #include <QObject>
-#include <QStringList>
 
 class QWidget;
 
@@ -19,8 +18,8 @@ public:
     Odpowiedz komunikat(const QString &tekst, const QString &tytul, Przyciski przyciski,
                         Ikona ikona) override;
 
-    /** "Description|pattern|Description|pattern" as the name filters of Qt's file dialog. */
-    static QStringList filtryQt(const QString &filtr);
+    /** A size in the file list: "1 bajt", "2 bajty", "5 bajtów", then "2,5 kB" and so on. */
+    static QString rozmiarPliku(qint64 bajty);
 
 private:
     QWidget *m_okno;

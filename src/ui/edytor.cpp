@@ -45,11 +45,6 @@ Widzet *element(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, con
     return w;
 }
 
-QWidget *ramka(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tytul)
-{
-    return element<Ramka>(rodzic, nazwa, miejsce, tytul);
-}
-
 QLabel *etykieta(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
 {
     auto *l = element<QLabel>(rodzic, nazwa, miejsce, tekst);
@@ -77,18 +72,6 @@ void pomniejsz(QWidget *w)
     w->setFont(czcionka);
 }
 
-void ustawTekst(QLabel *l, const QString &tekst)
-{
-    if (l->text() != tekst)
-        l->setText(tekst);
-}
-
-template <class Przycisk>
-Przycisk *przycisk(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, const QString &tekst)
-{
-    return element<Przycisk>(rodzic, nazwa, miejsce, tekst);
-}
-
 } // namespace
 
 Edytor::Edytor(QWidget *rodzic) : QWidget(rodzic), m_stan(StanPoczatkowy()), m_paleta(ObrazPalety())
@@ -114,26 +97,24 @@ Edytor::Edytor(QWidget *rodzic) : QWidget(rodzic), m_stan(StanPoczatkowy()), m_p
     synchronizuj();
 }
 
-Edytor::~Edytor() = default;
-
 void Edytor::zbudujWlasciwosci()
 {
-    auto *Dane = ramka(this, QStringLiteral("Dane"), twipy(120, 120, 3735, 2175), QStringLiteral("Właściwości"));
-    auto *frmSklad = ramka(Dane, QStringLiteral("frmSklad"), twipy(120, 240, 1575, 1815), QStringLiteral("Zawartość"));
+    auto *Dane = element<Ramka>(this, QStringLiteral("Dane"), twipy(120, 120, 3735, 2175), QStringLiteral("Właściwości"));
+    auto *frmSklad = element<Ramka>(Dane, QStringLiteral("frmSklad"), twipy(120, 240, 1575, 1815), QStringLiteral("Zawartość"));
     const std::array<QPoint, kPozycji> miejscaZnakow{{{240, 360}, {240, 600}, {720, 360}, {720, 600}}};
     for (int k = 0; k < kPozycji; ++k) {
         m_lblZnak[k] = etykieta(frmSklad, nazwaElementu(u"lblZnak", k),
                                 twipy(miejscaZnakow[k].x(), miejscaZnakow[k].y(), 495, 255), QString());
         m_lblZnak[k]->setAlignment(Qt::AlignCenter);
     }
-    m_optTryb[0] = przycisk<Opcja>(frmSklad, nazwaElementu(u"optTryb", 0), twipy(360, 960, 735, 255), QStringLiteral("Vendra"));
-    m_optTryb[1] = przycisk<Opcja>(frmSklad, nazwaElementu(u"optTryb", 1), twipy(360, 1320, 735, 255), QStringLiteral("JGP"));
+    m_optTryb[0] = element<Opcja>(frmSklad, nazwaElementu(u"optTryb", 0), twipy(360, 960, 735, 255), QStringLiteral("Vendra"));
+    m_optTryb[1] = element<Opcja>(frmSklad, nazwaElementu(u"optTryb", 1), twipy(360, 1320, 735, 255), QStringLiteral("JGP"));
     for (int m = 0; m < 2; ++m) {
         pomniejsz(m_optTryb[m]);  // "Vendra" has to fit its narrow button
         wykonuj(m_optTryb[m], &Opcja::clicked, [m](StanEdytora &s) { WybierzTryb(s, static_cast<Tryb>(m)); });
     }
 
-    auto *frmWyglad = ramka(Dane, QStringLiteral("frmWyglad"), twipy(1920, 240, 1695, 1815), QStringLiteral("Podgląd"));
+    auto *frmWyglad = element<Ramka>(Dane, QStringLiteral("frmWyglad"), twipy(1920, 240, 1695, 1815), QStringLiteral("Podgląd"));
     for (int i = 0; i < 9; ++i) {
         m_Wyglad[i] = new Obrazek(frmWyglad, nazwaElementu(u"Wyglad", i),
                                   twipy(120 + 480 * (i % 3), 240 + 480 * (i / 3), 510, 510),
@@ -144,7 +125,7 @@ void Edytor::zbudujWlasciwosci()
 
 void Edytor::zbudujBufor()
 {
-    auto *frmBufor = ramka(this, QStringLiteral("frmBufor"), twipy(120, 2280, 3735, 1935), QStringLiteral("Bufor"));
+    auto *frmBufor = element<Ramka>(this, QStringLiteral("frmBufor"), twipy(120, 2280, 3735, 1935), QStringLiteral("Bufor"));
     auto *Picture1 = new PoleKoloru(frmBufor, QStringLiteral("Picture1"), twipy(720, 240, 1560, 1500),
                                     kSzary, PoleKoloru::Brzeg::Wklesly);
     const std::array<QPoint, kPozycji> miejsca{{{120, 120}, {120, 720}, {772, 120}, {772, 720}}};
@@ -153,12 +134,12 @@ void Edytor::zbudujBufor()
     for (int k = 0; k < kPozycji; ++k)
         m_Bufor[k] = new SiatkaKomorek(Picture1, nazwaElementu(u"Bufor", k),
                                        twipy(miejsca[k].x(), miejsca[k].y(), 735, 615), uklad);
-    wykonuj(przycisk<QPushButton>(frmBufor, QStringLiteral("cmdDoBuf"), twipy(2520, 360, 855, 375), QStringLiteral("<====")),
+    wykonuj(element<QPushButton>(frmBufor, QStringLiteral("cmdDoBuf"), twipy(2520, 360, 855, 375), QStringLiteral("<====")),
             &QPushButton::clicked, DoBufora);
-    wykonuj(przycisk<QPushButton>(frmBufor, QStringLiteral("cmdZBuf"), twipy(2520, 1200, 855, 375), QStringLiteral("====>")),
+    wykonuj(element<QPushButton>(frmBufor, QStringLiteral("cmdZBuf"), twipy(2520, 1200, 855, 375), QStringLiteral("====>")),
             &QPushButton::clicked, ZBufora);
 
-    auto *ramkaKod = ramka(this, QStringLiteral("ramkaKodWZestawie"), twipy(120, 4200, 3735, 855),
+    auto *ramkaKod = element<Ramka>(this, QStringLiteral("ramkaKodWZestawie"), twipy(120, 4200, 3735, 855),
                            QStringLiteral("Kod obiektu w zestawie"));
     etykieta(ramkaKod, nazwaElementu(u"lblKod", 2), twipy(0, 360, 495, 255), QStringLiteral("DEC:"))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -170,7 +151,7 @@ void Edytor::zbudujBufor()
 
 void Edytor::zbudujZestaw()
 {
-    auto *ramZestaw = ramka(this, QStringLiteral("ramZestaw"), twipy(120, 5040, 12255, 3615), QStringLiteral("Zestaw obiektów"));
+    auto *ramZestaw = element<Ramka>(this, QStringLiteral("ramZestaw"), twipy(120, 5040, 12255, 3615), QStringLiteral("Zestaw obiektów"));
     m_lblNazwa = etykieta(ramZestaw, QStringLiteral("lblNazwa"), twipy(2400, 120, 7095, 255), QString());
     m_lblNazwa->setAlignment(Qt::AlignCenter);
     ustawTlo(m_lblNazwa, kJasnySzary);
@@ -206,14 +187,14 @@ void Edytor::zbudujSiatke()
             MalujKomorke(s, kKomorekZnaku * k + j, przycisk);
         });
     }
-    wykonuj(przycisk<QPushButton>(this, QStringLiteral("DoZapisania"), twipy(3960, 4440, 4095, 495),
+    wykonuj(element<QPushButton>(this, QStringLiteral("DoZapisania"), twipy(3960, 4440, 4095, 495),
                                   QStringLiteral("Zapamiętaj edytowany obiekt")),
             &QPushButton::clicked, ZapamietajObiekt);
 }
 
 void Edytor::zbudujKolory()
 {
-    auto *ramkaKolory = ramka(this, QStringLiteral("ramkaKolory"), twipy(8160, 120, 1935, 2655), QStringLiteral("Kolory"));
+    auto *ramkaKolory = element<Ramka>(this, QStringLiteral("ramkaKolory"), twipy(8160, 120, 1935, 2655), QStringLiteral("Kolory"));
     struct Wiersz {
         int gora;
         const char16_t *podpis;
@@ -225,7 +206,7 @@ void Edytor::zbudujKolory()
                                                   {1680, u"PF3 [11]= (negatyw)"}}};
     for (int i = 0; i < kRejestrow; ++i) {
         const int gora = wiersze[i].gora;
-        m_Kolor[i] = przycisk<Opcja>(ramkaKolory, nazwaElementu(u"Kolor", i), twipy(120, gora, 495, 375), QString());
+        m_Kolor[i] = element<Opcja>(ramkaKolory, nazwaElementu(u"Kolor", i), twipy(120, gora, 495, 375), QString());
         wykonuj(m_Kolor[i], &Opcja::clicked, [i](StanEdytora &s) { WybierzKolor(s, i); });
         m_Color[i] = etykieta(ramkaKolory, nazwaElementu(u"Color", i), twipy(720, gora, 720, 450),
                               QString::fromUtf16(wiersze[i].podpis));
@@ -237,8 +218,8 @@ void Edytor::zbudujKolory()
 
 void Edytor::zbudujOpcje()
 {
-    auto *ramkaCzysc = ramka(this, QStringLiteral("ramkaCzysc"), twipy(8160, 2760, 1935, 1335), QStringLiteral("Opcje"));
-    wykonuj(przycisk<QPushButton>(ramkaCzysc, QStringLiteral("Czysc"), twipy(120, 240, 1695, 255), QStringLiteral("Wypełnij")),
+    auto *ramkaCzysc = element<Ramka>(this, QStringLiteral("ramkaCzysc"), twipy(8160, 2760, 1935, 1335), QStringLiteral("Opcje"));
+    wykonuj(element<QPushButton>(ramkaCzysc, QStringLiteral("Czysc"), twipy(120, 240, 1695, 255), QStringLiteral("Wypełnij")),
             &QPushButton::clicked, Wypelnij);
     m_cmbZamiana = new ListaWyboru(ramkaCzysc);
     m_cmbZamiana->setObjectName(QStringLiteral("cmbZamiana"));
@@ -249,20 +230,20 @@ void Edytor::zbudujOpcje()
     m_cmbZamiana->setCurrentIndex(-1);
     // activated comes with every choice, also of the item already shown: each one swaps.
     wykonuj(m_cmbZamiana, &QComboBox::activated, ZamienKolory);
-    m_chkWybrany = przycisk<QCheckBox>(ramkaCzysc, QStringLiteral("chkWybrany"), twipy(240, 960, 1455, 255),
+    m_chkWybrany = element<QCheckBox>(ramkaCzysc, QStringLiteral("chkWybrany"), twipy(240, 960, 1455, 255),
                                        QStringLiteral("Tylko wybrany"));
     // toggled, not clicked: the toggle of assistive tools comes without a click.
     wykonuj(m_chkWybrany, &QCheckBox::toggled, [](StanEdytora &s, bool zaznaczony) { s.TylkoWybrany = zaznaczony; });
 
-    auto *ramIO = ramka(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
-    wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj")),
+    auto *ramIO = element<Ramka>(this, QStringLiteral("ramIO"), twipy(8160, 4200, 4215, 855), QStringLiteral("Odczyt/Zapis"));
+    wykonuj(element<QPushButton>(ramIO, QStringLiteral("cmdLoad"), twipy(120, 360, 975, 255), QStringLiteral("Wczytaj")),
             &QPushButton::clicked, [this](StanEdytora &s) { Wczytaj(s, *m_dialogi); });
-    wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdSave"), twipy(1680, 360, 975, 255), QStringLiteral("Zapisz")),
+    wykonuj(element<QPushButton>(ramIO, QStringLiteral("cmdSave"), twipy(1680, 360, 975, 255), QStringLiteral("Zapisz")),
             &QPushButton::clicked, [this](StanEdytora &s) { Zapisz(s, *m_dialogi); });
-    wykonuj(przycisk<QPushButton>(ramIO, QStringLiteral("cmdExport"), twipy(3120, 360, 975, 255), QStringLiteral("Eksportuj")),
+    wykonuj(element<QPushButton>(ramIO, QStringLiteral("cmdExport"), twipy(3120, 360, 975, 255), QStringLiteral("Eksportuj")),
             &QPushButton::clicked, [this](StanEdytora &s) { Eksportuj(s, *m_dialogi); });
 
-    auto *ramPaleta = ramka(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
+    auto *ramPaleta = element<Ramka>(this, QStringLiteral("ramPaleta"), twipy(10200, 120, 2175, 3975), QStringLiteral("Paleta barw Atari"));
     m_PaletaAtari = new Obrazek(ramPaleta, QStringLiteral("PaletaAtari"), twipy(120, 240, 1935, 3615),
                                 PoleKoloru::Brzeg::Wklesly, &m_paleta, m_paleta.rect());
     // Every mouse button picks.
@@ -314,7 +295,7 @@ void Edytor::synchronizuj()
 {
     StanEdytora &s = m_stan;
     for (int k = 0; k < kPozycji; ++k) {
-        ustawTekst(m_lblZnak[k], QString::number(s.KodyEdytowane[k]));
+        m_lblZnak[k]->setText(QString::number(s.KodyEdytowane[k]));
         ustawTlo(m_lblZnak[k], s.znakOdwrocony[k] ? kSzary : kJasnySzary);
     }
     // The option buttons report only clicks, so showing the state here starts no operation.
@@ -331,16 +312,16 @@ void Edytor::synchronizuj()
         m_Bufor[k]->pokaz(kolory);
     }
 
-    ustawTekst(m_lblKODwart[0], QString::number(s.WybranyObiekt));
-    ustawTekst(m_lblKODwart[1], u'$' + QString::number(s.WybranyObiekt, 16).toUpper());
-    ustawTekst(m_lblNazwa, s.NazwaZestawu);
+    m_lblKODwart[0]->setText(QString::number(s.WybranyObiekt));
+    m_lblKODwart[1]->setText(u'$' + QString::number(s.WybranyObiekt, 16).toUpper());
+    m_lblNazwa->setText(s.NazwaZestawu);
     for (int i = 0; i < kObiektow; ++i)
         m_ZZR[i]->ustawKolor(s.ramki[i]);
 
     for (int i = 0; i < kRejestrow; ++i) {
         ustawTlo(m_Kolor[i], s.zestaw.KolorEkranowy[i]);
         m_Kolor[i]->setChecked(s.kolorRysowania.nr == i);
-        ustawTekst(m_Akolor[i], QString::number(s.zestaw.WartoscKoloru[i]));
+        m_Akolor[i]->setText(QString::number(s.zestaw.WartoscKoloru[i]));
     }
     m_Kolor[PF3]->setEnabled(s.pf3Dostepny());
     m_Color[PF3]->setEnabled(s.pf3Dostepny());

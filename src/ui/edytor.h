@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace edytor {
@@ -27,10 +26,8 @@ class Edytor : public QWidget {
     Q_OBJECT
 public:
     explicit Edytor(QWidget *rodzic = nullptr);
-    ~Edytor() override;
 
     StanEdytora &stan() { return m_stan; }
-    const StanEdytora &stan() const { return m_stan; }
 
     /** Replaces the window's own dialogs (not owned), for driving the editor without a user. */
     void ustawDialogi(Dialogi *dialogi) { m_dialogi = dialogi; }

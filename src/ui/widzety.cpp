@@ -30,16 +30,6 @@ void PoleKoloru::ustawKolor(QRgb tlo)
     update();
 }
 
-int PoleKoloru::gruboscBrzegu() const
-{
-    switch (m_brzeg) {
-    case Brzeg::Brak: return 0;
-    case Brzeg::Plaski: return 1;
-    case Brzeg::Wklesly: return 2;
-    }
-    return 0;
-}
-
 namespace {
 
 /** A one-pixel outline as four filled strips: far cheaper than a stroked rectangle. */
@@ -78,9 +68,7 @@ void PoleKoloru::paintEvent(QPaintEvent *e)
 
 Obrazek::Obrazek(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, Brzeg brzeg,
                  const QImage *obraz, const QRect &fragment)
-    : PoleKoloru(rodzic, nazwa, miejsce, kCzarny, brzeg), m_obraz(obraz), m_fragment(fragment)
-{
-}
+    : PoleKoloru(rodzic, nazwa, miejsce, kCzarny, brzeg), m_obraz(obraz), m_fragment(fragment) {}
 
 void Obrazek::rysujZawartosc(QPainter &p, const QRect &)
 {
@@ -141,15 +129,6 @@ QRect SiatkaKomorek::prostokatKomorki(int j) const
                  m_uklad.komorka);
 }
 
-int SiatkaKomorek::komorkaPod(QPoint punkt) const
-{
-    // Neighbouring cells share their border line; the later cell lies on top, as it is drawn.
-    for (int j = kKomorekZnaku - 1; j >= 0; --j)
-        if (prostokatKomorki(j).contains(punkt))
-            return j;
-    return -1;
-}
-
 void SiatkaKomorek::rysujZawartosc(QPainter &p, const QRect &obszar)
 {
     for (int j = 0; j < kKomorekZnaku; ++j) {
@@ -164,9 +143,13 @@ void SiatkaKomorek::rysujZawartosc(QPainter &p, const QRect &obszar)
 
 void SiatkaKomorek::mousePressEvent(QMouseEvent *e)
 {
-    const int j = komorkaPod(e->position().toPoint());
-    if (j >= 0)
-        emit nacisnieta(j, e->button());
+    // Neighbouring cells share their border line; the later cell lies on top, as it is drawn.
+    for (int j = kKomorekZnaku - 1; j >= 0; --j) {
+        if (prostokatKomorki(j).contains(e->position().toPoint())) {
+            emit nacisnieta(j, e->button());
+            return;
+        }
+    }
 }
 
 } // namespace edytor

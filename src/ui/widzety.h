@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
 namespace edytor {
 
@@ -18,14 +17,14 @@ namespace edytor {
 class PoleKoloru : public QWidget {
     Q_OBJECT
 public:
-    enum class Brzeg { Brak, Plaski, Wklesly };  // none, 1 px flat, 2 px sunken
+    enum class Brzeg { Brak = 0, Plaski = 1, Wklesly = 2 };  // its width: none, 1 px flat, 2 px sunken
 
     PoleKoloru(QWidget *rodzic, const QString &nazwa, const QRect &miejsce, QRgb tlo,
                Brzeg brzeg = Brzeg::Brak);
 
     QRgb kolor() const { return m_tlo; }
     void ustawKolor(QRgb tlo);  // repaints only when the colour differs
-    int gruboscBrzegu() const;
+    int gruboscBrzegu() const { return static_cast<int>(m_brzeg); }
 
 protected:
     void paintEvent(QPaintEvent *e) final;
@@ -84,8 +83,6 @@ public:
     void pokaz(const std::array<QRgb, kKomorekZnaku> &kolory);  // repaints only what differs
     QRgb kolorKomorki(int j) const { return m_kolory[j]; }
     QRect prostokatKomorki(int j) const;
-    /** The cell under a point of the container, or -1. */
-    int komorkaPod(QPoint punkt) const;
 
 signals:
     /** A mouse button pressed on cell j. */

@@ -13,16 +13,21 @@ export DISPLAY=":$(cat ekran)" HOME="$tmp" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFOR
 unset QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE XDG_CONFIG_HOME XDG_DATA_HOME
 cp "$dane/poczatek.ORB" start.ORB
 printf '\x42' | dd of=start.ORB bs=1 seek=2560 conv=notrunc status=none    # PF0's colour number
-# Qt's own window options, one with a value, go to Qt and leave the set file to the editor.
+# Qt's own window options, each with a value, go to Qt and leave the set file to the editor; the
+# style the user names wins over the editor's own.
 visual=$(xdpyinfo | awk '/default visual id/ {print $4}')
-"$program" -visual "$visual" start.ORB 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
+"$program" -visual "$visual" -style Fusion start.ORB 2> >(grep -v "X11 connection broke" >&2) & edytor=$!
 okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Edytor obiektów')
 
 klik() { xdotool mousemove --sync --window "$okno" "$1" "$2" click --repeat "${3:-1}" --delay 60 1; }
 # Waits for the window of that title, types the text into it, presses Return, waits until it is gone.
 odpowiedz() {
-    local w
-    w=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    local w=""
+    # A search dies on a window that goes away while it looks (BadWindow): it is tried again.
+    for _ in $(seq 200); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+        [ -z "$w" ] || break; sleep 0.1
+    done
     timeout 5 xdotool windowfocus --sync "$w"
     [ -z "${2:-}" ] || xdotool type --delay 8 "$2"
     xdotool key Return
@@ -53,6 +58,8 @@ grep -q "^Edytor obiektów" D
 [ "$(identify -format '%wx%h' D.TILES.BMP)" = 4096x32 ]
 # Object 17 starts at column 544: cell 0 in PF0's colour, cell 5 (x + 4, y + 2) in PF1's.
 [ "$(convert D.TILES.BMP -crop 8x4+544+0 +repage -format '%[hex:p{0,0}] %[hex:p{4,2}]' info:)" = "FF982C 27F927" ]
+# Fusion's button has round corners; the Windows style would draw a black shadow at "Wczytaj"'s.
+[ "$(import -window "$okno" png:- | convert - -format '%[hex:p{616,320}]' info:)" != 000000 ]
 unset DISPLAY
 "$program" --eksportuj a.ORB W
 for koncowka in "" .FN2 .KODY .KOLORY .TILES.BMP; do cmp "D$koncowka" "W$koncowka"; done

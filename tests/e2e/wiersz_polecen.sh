@@ -7,10 +7,17 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 pomoc=$("$program" --help)
 [[ "$pomoc" == *"--eksportuj "*"-h, --help     Wyświetla tę pomoc."*"-v, --version  Wyświetla numer wersji."* ]]
 [[ "$("$program" --version)" =~ ^"Edytor obiektów "[0-9]+\.[0-9]+\.[0-9]+$ ]]
-for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c"; do
-    kod=0; "$program" $zle >wyjscie 2>bledy || kod=$?
-    [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$zle: $kod" >&2; exit 1; }
+# A wrong line is a usage error with no display and with one that does not answer, also where
+# Qt's -platform brings up a platform that needs none.
+for ekran in "" :99999; do
+    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "-platform offscreen --nie-ma"; do
+        kod=0; env ${ekran:+DISPLAY=$ekran} "$program" $zle >wyjscie 2>bledy || kod=$?
+        [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$ekran $zle: $kod" >&2; exit 1; }
+    done
 done
+# -platform takes the window there, display or not; it runs until stopped.
+kod=0; timeout 2 "$program" -platform offscreen "$dane/poczatek.ORB" 2>bledy || kod=$?
+[ "$kod" = 124 ] && ! grep -q "Użycie" bledy || { echo "-platform offscreen: $kod" >&2; exit 1; }
 
 # $1: the first line expected on standard error; the rest: the command line.
 odmowa() {
@@ -24,7 +31,12 @@ odmowa "Nie udało się odczytać pliku!" --eksportuj brak.ORB
 cp "$dane/poczatek.ORB" z.ORB
 odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB brak/X
 grep -qx "Nie ma takiego pliku ani folderu." bledy
+# A name of the export taken by a folder stops it before anything is written.
+mkdir out
+odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB out
+grep -qx "To jest folder." bledy
 [ "$(ls)" = "bledy
+out
 wyjscie
 z.ORB
 znaki.FN2" ]

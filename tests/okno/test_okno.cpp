@@ -3,6 +3,7 @@
 // file they leave.
 
 #include "../wspolne.h"
+#include "ui/aplikacja.h"
 #include "ui/dialogiqt.h"
 #include "ui/edytor.h"
 #include "ui/widzety.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -58,6 +60,7 @@ private slots:
     void okno();
     void upuszczenie();
     void filtrNieZmieniaNazwy();
+    void rozmiarPliku();
 };
 
 void TestOkno::okno()
@@ -81,10 +84,17 @@ void TestOkno::okno()
         auto *siatka = static_cast<SiatkaKomorek *>(w(znak));
         QTest::mousePress(siatka, przycisk, {}, siatka->prostokatKomorki(j).center());
     };
+    // What the screen shows once the events are handled, where grab() would paint anew.
+    const auto naEkranie = [&](const char *nazwa, QPoint p) {
+        QCoreApplication::processEvents();
+        p = w(nazwa)->mapTo(&e, p);
+        return e.screen()->grabWindow(e.winId(), p.x(), p.y(), 1, 1).toImage().pixel(0, 0);
+    };
     dwuklik("ZZ(17)");
     klik("Kolor(0)");
     komorka("Znak(0)", 0, Qt::LeftButton);
     QCOMPARE(static_cast<SiatkaKomorek *>(w("Znak(0)"))->kolorKomorki(0), e.stan().zestaw.KolorEkranowy[PF0]);  // at once
+    QCOMPARE(naEkranie("Wyglad(8)", {1, 1}), e.stan().zestaw.KolorEkranowy[PF0]);
     komorka("Znak(0)", 5, Qt::LeftButton);
     klik("Kolor(4)");
     komorka("Znak(2)", 31, Qt::LeftButton);
@@ -119,6 +129,13 @@ void TestOkno::okno()
     klik("cmdExport");
     QCOMPARE(testy::czytaj(katalog.filePath(QStringLiteral("X.FN2"))), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
     QCOMPARE(d.komunikaty.size(), 2);
+    QStringList filtry;
+    for (const auto &pytanie : d.pytania)
+        filtry << pytanie.filtr;
+    QCOMPARE(filtry, (QStringList{QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
+                                  QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Atari FontMaker (*.FN2)|*.FN2|"
+                                                 "Jet Graphics Planner (*.FNT)|*.FNT|Wszystkie pliki (*.*)|*.*"),
+                                  QStringLiteral("Nowe dane (znaki, kody, kolory, grafika|*.ND")}));
 }
 
 void TestOkno::upuszczenie()
@@ -165,5 +182,18 @@ void TestOkno::filtrNieZmieniaNazwy()
     QCOMPARE(nazwa, QStringLiteral("Wszystkie pliki (*.*)|ZESTAW.ORB"));
 }
 
-QTEST_MAIN(TestOkno)
+void TestOkno::rozmiarPliku()
+{
+    for (const auto &[bajty, napis] : {std::pair<qint64, const char16_t *>{0, u"0 bajtów"}, {1, u"1 bajt"}, {2, u"2 bajty"},
+                                       {4, u"4 bajty"}, {5, u"5 bajtów"}, {21, u"21 bajtów"}, {112, u"112 bajtów"},
+                                       {1000, u"1000 bajtów"}, {1024, u"1,0 kB"}})
+        QCOMPARE(DialogiQt::rozmiarPliku(bajty), QString::fromUtf16(napis));
+}
+
+int main(int argc, char *argv[])
+{
+    const auto aplikacja = UtworzAplikacje(argc, argv);  // the window looks as the program shows it
+    TestOkno test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_okno.moc"

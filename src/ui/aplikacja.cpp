@@ -1,0 +1,23 @@
+#include "ui/aplikacja.h"
+
+#include "io/polski.h"
+
+#include <QStyle>
+
+namespace edytor {
+
+std::unique_ptr<QApplication> UtworzAplikacje(int &argc, char **argv)
+{
+    // Set before the application object exists, the style is a default: a style the user names
+    // replaces it while the object is made.
+    QApplication::setStyle(QStringLiteral("Windows"));
+    auto aplikacja = std::make_unique<QApplication>(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));
+    // The window keeps its classic light colours under a dark desktop theme: its greys and the
+    // register colours are part of its look, and its texts must stay readable on them.
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    UstawPolski();
+    return aplikacja;
+}
+
+} // namespace edytor

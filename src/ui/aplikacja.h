@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+namespace edytor {
+
+/**
+ * The application object of every process with the editor's window, set up alike: the Windows
+ * style unless the user names one, that style's light palette, Polish, the desktop entry.
+ */
+std::unique_ptr<QApplication> UtworzAplikacje(int &argc, char **argv);
+
+} // namespace edytor
