@@ -26,6 +26,7 @@ public:
             "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
             "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
         m_parser.addOption(m_eksport);
+        m_parser.addOption(m_atari);
         m_parser.addOption(m_pomoc);
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(QStringLiteral("PLIK"), QStringLiteral("Plik do wczytania w oknie."),
@@ -39,7 +40,7 @@ public:
     /** Whether the line read asks for the window: none of the editor's options and at most one file. */
     bool okno() const
     {
-        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_pomoc)
+        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_atari) && !m_parser.isSet(m_pomoc)
                && !m_parser.isSet(QStringLiteral("version")) && m_parser.positionalArguments().size() <= 1;
     }
     QString plik() const { return m_parser.positionalArguments().value(0); }
@@ -56,14 +57,21 @@ public:
         if (m_poprawny && m_parser.isSet(QStringLiteral("version")))
             m_parser.showVersion();
         const QStringList nazwy = m_parser.positionalArguments();
-        if (m_poprawny && m_parser.isSet(m_eksport) && !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString()))
+        const bool eksport = m_parser.isSet(m_eksport), atari = m_parser.isSet(m_atari);
+        const bool nazwyDobre = !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString());
+        if (m_poprawny && eksport && !atari && nazwyDobre)
             return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
+        if (m_poprawny && atari && !eksport && nazwyDobre)
+            return edytor::ProgramWsadowy(nazwy[0], nazwy.value(1, nazwy[0] + QStringLiteral(".XEX")), bledy);
         bledy << "edytor-obiektow: "
-              << (!m_poprawny                 ? m_parser.errorText()
-                  : m_parser.isSet(m_eksport) ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
-                                              : QStringLiteral("za dużo plików."))
+              << (!m_poprawny         ? m_parser.errorText()
+                  : eksport && atari  ? QStringLiteral("--eksportuj i --atari razem.")
+                  : eksport           ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
+                  : atari             ? QStringLiteral("--atari wymaga ZESTAW.ORB i najwyżej PLIKU, niepustych.")
+                                      : QStringLiteral("za dużo plików."))
               << "\nUżycie: edytor-obiektow [PLIK]\n"
                  "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
+                 "       edytor-obiektow --atari ZESTAW.ORB [PLIK]\n"
                  "Więcej: edytor-obiektow --help"
               << Qt::endl;
         return 2;
@@ -75,6 +83,13 @@ private:
                                        QStringLiteral("Bez okna zapisuje pliki eksportu zestawu ZESTAW.ORB: NAZWA.FN2, "
                                                       "NAZWA.KODY, NAZWA.KOLORY, NAZWA.TILES.BMP i NAZWA (domyślnie "
                                                       "NAZWA to ścieżka zestawu).")};
+    const QCommandLineOption m_atari{QStringLiteral("atari"),
+                                     QStringLiteral("Bez okna zapisuje program dla Atari 8-bit (800XL, 130XE; plik "
+                                                    "wykonywalny DOS-u), który pokazuje obiekty zestawu ZESTAW.ORB tak, "
+                                                    "jak gra w trybie ANTIC 4, a pod nimi te same z kodami odwróconymi; "
+                                                    "domyślnie PLIK to ścieżka zestawu z końcówką .XEX. Uruchamia się "
+                                                    "go w emulatorze (atari800 -run PLIK) albo na Atari z dysku lub "
+                                                    "przez SIO.")};
     // Qt's own help option would describe itself and --help-all in English.
     const QCommandLineOption m_pomoc{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
     bool m_poprawny = false;

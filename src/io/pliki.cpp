@@ -24,6 +24,7 @@ using Przyciski = Dialogi::Przyciski;
 using Ikona = Dialogi::Ikona;
 
 const QString kUwaga = QStringLiteral("Uwaga!");
+const QString kNieZapisano = QStringLiteral("Nie udało się zapisać pliku!");
 const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
 
 /**
@@ -35,12 +36,6 @@ void zapamietajFolder(StanEdytora &stan, const QFileInfo &plik)
     const QDir folder(plik.absolutePath());
     if (folder.exists())
         stan.folder = folder.canonicalPath();
-}
-
-/** A path as a file dialog gives one: absolute (a relative one taken in `folder`), ".." read as written. */
-QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder = QDir::currentPath())
-{
-    return QDir::cleanPath(QDir(folder).absoluteFilePath(sciezka));
 }
 
 /**
@@ -99,18 +94,34 @@ std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, co
 {
     // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
     // a commit that reports success over a truncated file.
+    if (auto przeszkoda = przeszkodaZapisu(sciezka))
+        return zglos(dialogi, *przeszkoda);
     QSaveFile plik(sciezka);
     bool dobrze = plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     for (qint64 zapisano = 0, n = 0; dobrze && zapisano < bajty.size(); zapisano += n)
         dobrze = (n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano)) > 0;
     if (dobrze && plik.commit())
         return std::nullopt;
-    const QString powod = QFileInfo(sciezka).isDir() ? opisBledu(EISDIR) : powodBledu(plik, QStringLiteral("Nie zapisano wszystkich danych."));
+    const QString powod = powodBledu(plik, QStringLiteral("Nie zapisano wszystkich danych."));
     plik.cancelWriting();
-    return zglos(dialogi, {QStringLiteral("Nie udało się zapisać pliku!"), sciezka, powod});
+    return zglos(dialogi, {kNieZapisano, sciezka, powod});
 }
 
 } // namespace
+
+QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder)
+{
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(sciezka));
+}
+
+std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
+{
+    const QFileInfo plik(sciezka);
+    if (!plik.exists() || (plik.isFile() && plik.isWritable()))
+        return std::nullopt;
+    return BladPliku{kNieZapisano, sciezka,
+                     plik.isDir() ? opisBledu(EISDIR) : plik.isFile() ? opisBledu(EACCES) : QStringLiteral("To nie jest plik.")};
+}
 
 QString powodBledu(const QFileDevice &plik, const QString &inny)
 {
@@ -247,10 +258,17 @@ std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, cons
     const QString bitmapa = nazwa + QStringLiteral(".TILES.BMP");
     const std::optional<QByteArray> bmp = ZakodujBMP(stan.obrazEksportu);
     if (!bmp)
-        return zglos(dialogi, {QStringLiteral("Nie udało się zapisać pliku!"), bitmapa, QStringLiteral("Nie udało się zakodować obrazu.")});
+        return zglos(dialogi, {kNieZapisano, bitmapa, QStringLiteral("Nie udało się zakodować obrazu.")});
     if (auto blad = zapiszPlik(dialogi, bitmapa, *bmp); blad || !zLiniaAutorska)
         return blad;
     return zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8());
+}
+
+std::optional<BladPliku> ZapiszProgramAtari(const StanEdytora &stan, Dialogi &dialogi, const QString &sciezka)
+{
+    if (const std::optional<QByteArray> program = ZakodujProgramAtari(stan.zestaw))
+        return zapiszPlik(dialogi, sciezka, *program);
+    return zglos(dialogi, {kNieZapisano, sciezka, QStringLiteral("Program dla Atari nie ma w edytorze swojego układu.")});
 }
 
 } // namespace edytor

@@ -4,6 +4,8 @@
 #include "io/formaty.h"
 #include "model/stan.h"
 
+#include <QDir>
+
 #include <optional>
 
 class QFileDevice;
@@ -18,6 +20,15 @@ struct BladPliku {
     /** What failed, the file's full path and the reason, a line each. */
     QString tekst() const;
 };
+
+/** A path as a file dialog gives one: absolute (a relative one taken in `folder`), ".." read as written. */
+QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder = QDir::currentPath());
+
+/**
+ * What stops a file from being written at that path, seen before anything is written: a folder or
+ * another thing that is not a file, or a file that may not be replaced.
+ */
+std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka);
 
 /**
  * Why an operation on the file failed, in Polish whatever the system's language: the system error
@@ -58,5 +69,8 @@ void Eksportuj(StanEdytora &stan, Dialogi &dialogi);
  * or not at all. Stops at the first failure, told through the port and returned.
  */
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
+
+/** Writes the Atari view of the set (see ZakodujProgramAtari), whole or not at all. */
+std::optional<BladPliku> ZapiszProgramAtari(const StanEdytora &stan, Dialogi &dialogi, const QString &sciezka);
 
 } // namespace edytor

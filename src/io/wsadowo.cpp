@@ -19,33 +19,58 @@ public:
     }
 };
 
-} // namespace
-
-int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &bledy)
+/**
+ * A batch command: the set file loaded as "Wczytaj" loads it, set files only, then `zapisz`
+ * writes from it. A failure goes to the stream, one message with its path and reason. Gives the
+ * exit status.
+ */
+template <class Zapis>
+int wsadowo(const QString &zestaw, QTextStream &bledy, Zapis zapisz)
 {
-    // The base name as the export dialog gives one: absolute, with "." and ".." read as written.
-    const QString cel = QFileInfo(nazwa).absoluteFilePath();
-    // With the default base name the base file is the set file itself: the credit line does not
-    // replace the user's set.
-    const bool celToZestaw = QFileInfo(QFileInfo(zestaw).absoluteFilePath()).canonicalFilePath() == QFileInfo(cel).canonicalFilePath();
     BezUzytkownika nikt;
     StanEdytora stan = StanPoczatkowy();
     std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw);
-    // A build gets all of the files or none: a name taken by a folder or by a file that may not
-    // be replaced stops the export before the first file. (A folder missing or closed to writing
-    // stops the first file already.) The reasons are those the writer gives.
-    for (const char16_t *koncowka : {u".FN2", u".KODY", u".KOLORY", u".TILES.BMP", u""}) {
-        const QFileInfo plik(cel + QString::fromUtf16(koncowka));
-        if (!blad && (*koncowka || !celToZestaw) && (plik.isDir() || (plik.exists() && !plik.isWritable())))
-            blad = BladPliku{QStringLiteral("Nie udało się zapisać pliku!"), plik.filePath(),
-                             plik.isDir() ? QStringLiteral("To jest folder.") : QStringLiteral("Brak uprawnień.")};
-    }
     if (!blad)
-        blad = ZapiszEksport(stan, nikt, cel, !celToZestaw);
+        blad = zapisz(stan, nikt);
     if (!blad)
         return 0;
     bledy << blad->tekst() << Qt::endl;
     return 1;
+}
+
+/** Whether the path names the set file itself, which a batch command never replaces. */
+bool toZestaw(const QString &sciezka, const QString &zestaw)
+{
+    return QFileInfo(sciezkaBezwzgledna(zestaw)).canonicalFilePath() == QFileInfo(sciezka).canonicalFilePath();
+}
+
+} // namespace
+
+int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &bledy)
+{
+    // The base name as the export dialog gives one. With the default base name the base file is
+    // the set file itself: the credit line does not replace the user's set.
+    const QString cel = sciezkaBezwzgledna(nazwa);
+    const bool liniaAutorska = !toZestaw(cel, zestaw);
+    return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
+        // A build gets all of the files or none: a name taken by a folder, by something that is
+        // not a file or by a file that may not be replaced stops the export before the first
+        // file. (A folder missing or closed to writing stops the first file already.)
+        for (const char16_t *koncowka : {u".FN2", u".KODY", u".KOLORY", u".TILES.BMP", u""})
+            if (auto blad = przeszkodaZapisu(cel + QString::fromUtf16(koncowka)); blad && (*koncowka || liniaAutorska))
+                return blad;
+        return ZapiszEksport(stan, nikt, cel, liniaAutorska);
+    });
+}
+
+int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bledy)
+{
+    const QString cel = sciezkaBezwzgledna(plik);
+    return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) -> std::optional<BladPliku> {
+        if (toZestaw(cel, zestaw))
+            return BladPliku{QStringLiteral("Nie udało się zapisać pliku!"), cel, QStringLiteral("To jest plik zestawu.")};
+        return ZapiszProgramAtari(stan, nikt, cel);
+    });
 }
 
 } // namespace edytor

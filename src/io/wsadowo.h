@@ -15,4 +15,11 @@ namespace edytor {
  */
 int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &bledy);
 
+/**
+ * The Atari view without a window: loads the set file as the batch export does and writes the
+ * Atari program that shows its objects (ZapiszProgramAtari), whole or not at all, never over the
+ * set file itself. Failures and exit status as the batch export's.
+ */
+int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bledy);
+
 } // namespace edytor

@@ -1,16 +1,16 @@
 #!/bin/bash
 # The command line as whole processes, with no display at all: help, version, usage errors and
-# the batch export's refusals and failures. $1: the editor's executable.
+# the batch commands' refusals and failures. $1: the editor's executable.
 source "$(dirname "$0")/poczatek.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 pomoc=$("$program" --help)
-[[ "$pomoc" == *"--eksportuj "*"-h, --help     Wyświetla tę pomoc."*"-v, --version  Wyświetla numer wersji."* ]]
+[[ "$pomoc" == *"--eksportuj "*"--atari "*"-h, --help     Wyświetla tę pomoc."*"-v, --version  Wyświetla numer wersji."* ]]
 [[ "$("$program" --version)" =~ ^"Edytor obiektów "[0-9]+\.[0-9]+\.[0-9]+$ ]]
 # A wrong line is a usage error with no display and with one that does not answer, also where
 # Qt's -platform brings up a platform that needs none.
 for ekran in "" :99999; do
-    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "-platform offscreen --nie-ma"; do
+    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "--atari" "--eksportuj a --atari" "-platform offscreen --nie-ma"; do
         kod=0; env ${ekran:+DISPLAY=$ekran} "$program" $zle >wyjscie 2>bledy || kod=$?
         [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$ekran $zle: $kod" >&2; exit 1; }
     done
@@ -35,7 +35,20 @@ grep -qx "Nie ma takiego pliku ani folderu." bledy
 mkdir out
 odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB out
 grep -qx "To jest folder." bledy
+# The Atari program: no file from a FIFO, a folder, a missing file, a wrong size or a full disk,
+# nor in place of a FIFO or of the set file itself.
+mkfifo fifo
+odmowa "Nie udało się odczytać pliku!" --atari fifo
+odmowa "Niepoprawny format pliku!" --atari znaki.FN2
+odmowa "Nie udało się zapisać pliku!" --atari z.ORB fifo
+grep -qx "To nie jest plik." bledy && [ -p fifo ]
+odmowa "Nie udało się zapisać pliku!" --atari z.ORB out
+odmowa "Nie udało się zapisać pliku!" --atari z.ORB z.ORB
+grep -qx "To jest plik zestawu." bledy && cmp z.ORB "$dane/poczatek.ORB"
+(trap '' XFSZ; ulimit -f 1; odmowa "Nie udało się zapisać pliku!" --atari z.ORB duzy.XEX)
+grep -qx "Plik jest za duży." bledy
 [ "$(ls)" = "bledy
+fifo
 out
 wyjscie
 z.ORB
@@ -43,8 +56,10 @@ znaki.FN2" ]
 # Success says nothing; with the default base name the set file itself stays.
 mkdir sub && mv z.ORB sub/
 [ -z "$("$program" --eksportuj sub/z.ORB 2>&1)" ]
+[ -z "$("$program" --atari sub/z.ORB 2>&1)" ]
 cmp sub/z.ORB "$dane/poczatek.ORB"
 [ "$(stat -c %s sub/z.ORB.FN2 sub/z.ORB.KODY sub/z.ORB.KOLORY | tr '\n' ' ')" = "2048 512 5 " ]
+[ "$(head -c 2 sub/z.ORB.XEX | od -A n -t x1)" = " ff ff" ]
 # Names are read as a file dialog gives them: ".." undoes the folder before it, which need not exist.
 "$program" --eksportuj brak/../sub/z.ORB brak/../w
 cmp w.FN2 sub/z.ORB.FN2
