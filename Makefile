@@ -29,6 +29,7 @@ run: build
 test: test-main test-asan test-fuzz
 
 test-main: build
+	@command -v atari800 >/dev/null || echo "atari800 is not installed (Debian contrib): the Atari view is not checked in the emulator"
 	cd $(BUILD) && ctest --output-on-failure
 
 test-asan: deps

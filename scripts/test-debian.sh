@@ -1,7 +1,9 @@
 #!/bin/sh
 # The two README commands on a fresh Debian root: a minimal system of the given release, made
-# with mmdebstrap from this machine's mirror, with nothing but make, git and certificates. In it,
-# a clean clone of this repository's HEAD runs `make test` and `make package`; the built package
+# with mmdebstrap from this machine's mirror, with nothing but make, git, certificates and the
+# atari800 emulator (from contrib, enabled in that root alone). In it, a clean clone of this
+# repository's HEAD runs `make test`, the Atari check in the emulator included (its screenshot is
+# left in build-debian/), and `make package`; the built package
 # is installed with apt-get, the installed program answers --version and exports a set in batch,
 # and `make run` opens the window under Xvfb (a screenshot is left in build-debian/). Then the
 # package alone goes into a second fresh root, one without the build's packages, where only its
@@ -28,12 +30,12 @@ mkdir -p "$katalog"
 krok() { echo "== $(date +%T) $*"; }
 poczatek=$(date +%s)
 
-# A fresh root of the release at $1, with the packages $2.
+# A fresh root of the release at $1, with the packages $2 from the components $3 (main by default).
 nowy_root() {
     if findmnt -rn -o TARGET | grep -q "^$1/"; then echo "something is still mounted under $1" >&2; exit 1; fi
     rm -rf "$1"
     krok "mmdebstrap $wydanie ($2) from $lustro"
-    mmdebstrap --quiet --variant=minbase --include="$2" "$wydanie" "$1" "$lustro"
+    mmdebstrap --quiet --variant=minbase --components="${3:-main}" --include="$2" "$wydanie" "$1" "$lustro"
     cp /etc/resolv.conf "$1/etc/resolv.conf"
 }
 
@@ -68,13 +70,14 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
     done
     cat /tmp/okno.log; exit 1"'
 
-nowy_root "$root" make,git,ca-certificates
+# contrib only in this root, for the emulator: make test then runs the Atari check too.
+nowy_root "$root" make,git,ca-certificates,atari800 main,contrib
 git clone --quiet --no-local "$zrodla" "$root/root/edytor-obiektow"
 cp "$zrodla/examples/przyklad.ORB" "$root/root/"
 krok "in the root: make test, make package, the package installed, make run"
 w_korzeniu "$root" "
 cd /root/edytor-obiektow
-make test
+EDYTOR_ZRZUT_ATARI=/tmp/atari.png make test
 make package
 apt-get install -y -qq ./build/edytor-obiektow_*_amd64.deb
 dpkg-query -W -f='Depends: \${Depends}\n' edytor-obiektow
@@ -83,6 +86,7 @@ cd /root/edytor-obiektow
 set -- 'make run'
 $okno"
 cp "$root/tmp/okno.png" "$katalog/$wydanie-okno.png"
+cp "$root/tmp/atari.png" "$katalog/$wydanie-atari.png"  # there only if the Atari check ran
 
 nowy_root "$czysty" xvfb,xauth,xdotool
 cp "$root"/root/edytor-obiektow/build/edytor-obiektow_*_amd64.deb "$root/root/przyklad.ORB" "$czysty/root/"

@@ -32,12 +32,8 @@ inline void UstalNegatyw(StanEdytora &stan)
     RysujPodglad(stan);
     for (int k = 0; k < kPozycji; ++k) {
         const auto poczatek = stan.Pixel.begin() + kKomorekZnaku * k;
-        const bool odwrocony = std::any_of(poczatek, poczatek + kKomorekZnaku,
-                                           [](const Komorka &c) { return c.nr == PF3; });
-        if (odwrocony)
-            stan.KodyEdytowane[k] |= kBitNegatywu;
-        else
-            stan.KodyEdytowane[k] &= static_cast<Bajt>(~kBitNegatywu);
+        const bool odwrocony = std::any_of(poczatek, poczatek + kKomorekZnaku, [](const Komorka &c) { return c.nr == PF3; });
+        stan.KodyEdytowane[k] = Bajt((stan.KodyEdytowane[k] & ~kBitNegatywu) | (odwrocony ? kBitNegatywu : 0));
         stan.znakOdwrocony[k] = odwrocony;
     }
 }
