@@ -86,7 +86,7 @@ cd /root/edytor-obiektow
 set -- 'make run'
 $okno"
 cp "$root/tmp/okno.png" "$katalog/$wydanie-okno.png"
-cp "$root/tmp/atari.png" "$katalog/$wydanie-atari.png"  # there only if the Atari check ran
+cp "$root/tmp/atari.png" "$katalog/$wydanie-atari.png"  # missing, and so a failure, where the Atari check did not run
 
 nowy_root "$czysty" xvfb,xauth,xdotool
 cp "$root"/root/edytor-obiektow/build/edytor-obiektow_*_amd64.deb "$root/root/przyklad.ORB" "$czysty/root/"

@@ -1,5 +1,5 @@
 // The program: the window, with a file to load when one is named; or, with no window and no
-// display needed, the help, the version, a batch export or a usage error.
+// display needed, the help, the version, a batch export, an Atari program or a usage error.
 
 #include "informacje.h"
 #include "io/polski.h"
@@ -8,9 +8,11 @@
 #include "ui/edytor.h"
 
 #include <QCommandLineParser>
+#include <QMutex>
 #include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
 
@@ -29,7 +31,9 @@ public:
         m_parser.addOption(m_atari);
         m_parser.addOption(m_pomoc);
         m_parser.addVersionOption();
-        m_parser.addPositionalArgument(QStringLiteral("PLIK"), QStringLiteral("Plik do wczytania w oknie."),
+        m_parser.addPositionalArgument(QStringLiteral("PLIK"),
+                                       QStringLiteral("Plik do wczytania w oknie (przy --eksportuj i --atari zestaw, "
+                                                      "potem NAZWA albo PLIK)."),
                                        QStringLiteral("[PLIK]"));
         m_poprawny = m_parser.parse(argumenty);
     }
@@ -45,7 +49,7 @@ public:
     }
     QString plik() const { return m_parser.positionalArguments().value(0); }
 
-    /** Everything else: the help, the version, the batch export or a usage error. Gives the exit status. */
+    /** Everything else: the help, the version, the batch commands or a usage error. Gives the exit status. */
     int bezOkna()
     {
         QCoreApplication::setApplicationName(QString::fromUtf16(edytor::informacje::nazwa));  // for --version
@@ -104,23 +108,34 @@ WierszPolecen przygotuj()
 
 // Qt's messages while it makes the window's application object, held back until it is known
 // whether they are to be seen. When no platform comes up (no display answers), Qt has by then
-// taken -platform and the platform's own options out of the line; an option still unknown makes
-// it a usage error, told as without a display. Otherwise Qt fails as it would have.
+// taken -platform and the platform's own options out of the line. A line still wrong for the
+// editor by an option that no Qt program takes (Qt's own are words after a single dash: not a
+// "--" word, not a single letter) is a usage error, told as without a display. Otherwise Qt
+// fails as it would have.
 QtMessageHandler poprzedni = nullptr;
-QList<std::tuple<QtMsgType, const char *, QString>> wstrzymane;
+QMutex straz;  // Qt's own threads may log while the application object is made
+QList<std::tuple<QtMsgType, const char *, int, const char *, const char *, QString>> wstrzymane;
 
 void wypusc()
 {
+    const QMutexLocker blokada(&straz);
     qInstallMessageHandler(poprzedni);
-    for (const auto &[typ, kategoria, tekst] : std::as_const(wstrzymane))
-        poprzedni(typ, QMessageLogContext(nullptr, 0, nullptr, kategoria), tekst);
+    for (const auto &[typ, plik, wiersz, funkcja, kategoria, tekst] : std::as_const(wstrzymane))
+        poprzedni(typ, QMessageLogContext(plik, wiersz, funkcja, kategoria), tekst);
 }
 
 void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
 {
-    if (typ == QtFatalMsg && !WierszPolecen(QCoreApplication::arguments()).poprawny())
+    const QStringList argumenty = QCoreApplication::arguments();
+    const bool obca = std::any_of(argumenty.cbegin() + 1, argumenty.cend(), [](const QString &a) {
+        return a.startsWith(QStringLiteral("--")) ? a.size() > 2 : a.size() == 2 && a.startsWith(u'-');
+    });
+    if (typ == QtFatalMsg && obca && !WierszPolecen(argumenty).poprawny())
         std::_Exit(przygotuj().bezOkna());
-    wstrzymane.append({typ, kontekst.category, tekst});
+    {
+        const QMutexLocker blokada(&straz);
+        wstrzymane.append({typ, kontekst.file, kontekst.line, kontekst.function, kontekst.category, tekst});
+    }
     if (typ == QtFatalMsg)
         wypusc();
 }

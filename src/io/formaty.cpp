@@ -1,7 +1,6 @@
 #include "io/formaty.h"
 
 #include <QBuffer>
-#include <QFile>
 
 #include <cstring>
 
@@ -113,12 +112,8 @@ std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &plik)
     return std::nullopt;
 }
 
-std::optional<QByteArray> ZakodujProgramAtari(const Zestaw &zestaw)
+std::optional<QByteArray> ZakodujProgramAtari(QByteArray program, const Zestaw &zestaw)
 {
-    QFile szablon(QStringLiteral(":/atari/podglad.xex"));
-    if (!szablon.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray program = szablon.readAll();
     // Each segment: $FFFF (required before the first), its first and last address, its bytes.
     qsizetype p = 0;
     for (const QByteArray &dane : {ZakodujZnaki(zestaw.Znaki), ZakodujKody(zestaw.Obiekty), ZakodujKolory(zestaw.WartoscKoloru)}) {

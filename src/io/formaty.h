@@ -42,11 +42,11 @@ using Zawartosc = std::variant<Zestaw, ZestawyZnakow>;
 std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &bajty);
 
 /**
- * The Atari view of a set: the program assembled from io/atari/podglad.s, an Atari executable,
+ * The Atari view of a set: the program assembled from io/atari/podglad.s (an Atari executable)
  * with the set's characters, codes and colours (the bytes of ".FN2", ".KODY" and ".KOLORY") in
  * its first three segments. Nothing if the program's segments are not of those sizes.
  */
-std::optional<QByteArray> ZakodujProgramAtari(const Zestaw &zestaw);
+std::optional<QByteArray> ZakodujProgramAtari(QByteArray program, const Zestaw &zestaw);
 
 /** A picture as a Windows bitmap, by Qt's writer, marked 96 dots per inch whatever the screen; nothing when the writer fails. */
 std::optional<QByteArray> ZakodujBMP(QImage obraz);

@@ -24,7 +24,6 @@ using Przyciski = Dialogi::Przyciski;
 using Ikona = Dialogi::Ikona;
 
 const QString kUwaga = QStringLiteral("Uwaga!");
-const QString kNieZapisano = QStringLiteral("Nie udało się zapisać pliku!");
 const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
 
 /**
@@ -61,7 +60,7 @@ bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
         == Odpowiedz::Ok;
 }
 
-/** The reason for the system error numer, in Polish whatever the system's language. */
+/** The reason for the system error numer, in Polish whatever the system's language; empty for one of no such sentence. */
 QString opisBledu(int numer)
 {
     switch (numer) {
@@ -78,7 +77,7 @@ QString opisBledu(int numer)
     case EIO: return QStringLiteral("Błąd wejścia-wyjścia.");
     case EMFILE:
     case ENFILE: return QStringLiteral("Za dużo otwartych plików.");
-    default: return QStringLiteral("Błąd systemu plików (nr %1).").arg(numer);
+    default: return QString();
     }
 }
 
@@ -92,10 +91,10 @@ BladPliku zglos(Dialogi &dialogi, const BladPliku &blad)
 /** Writes a whole file or nothing: the previous file stays intact when anything fails. */
 std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
 {
-    // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
-    // a commit that reports success over a truncated file.
     if (auto przeszkoda = przeszkodaZapisu(sciezka))
         return zglos(dialogi, *przeszkoda);
+    // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
+    // a commit that reports success over a truncated file.
     QSaveFile plik(sciezka);
     bool dobrze = plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     for (qint64 zapisano = 0, n = 0; dobrze && zapisano < bajty.size(); zapisano += n)
@@ -131,14 +130,15 @@ QString powodBledu(const QFileDevice &plik, const QString &inny)
         return inny;
     int numer = 0;
     qsizetype dlugosc = 0;
-    for (int n = 1; n <= EHWPOISON; ++n) {
+    for (int n = 1; n <= EHWPOISON; ++n) {  // Linux's error numbers
         const QString opis = qt_error_string(n);
         if (opis.size() > dlugosc && plik.errorString().contains(opis)) {
             numer = n;
             dlugosc = opis.size();
         }
     }
-    return numer ? opisBledu(numer) : inny;
+    const QString opis = opisBledu(numer);
+    return opis.isEmpty() ? inny : opis;
 }
 
 QString BladPliku::tekst() const
@@ -264,11 +264,12 @@ std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, cons
     return zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8());
 }
 
-std::optional<BladPliku> ZapiszProgramAtari(const StanEdytora &stan, Dialogi &dialogi, const QString &sciezka)
+std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialogi, const QString &sciezka)
 {
-    if (const std::optional<QByteArray> program = ZakodujProgramAtari(stan.zestaw))
+    QFile szablon(QStringLiteral(":/atari/podglad.xex"));  // the program as ld65 wrote it
+    if (const auto program = szablon.open(QIODevice::ReadOnly) ? ZakodujProgramAtari(szablon.readAll(), zestaw) : std::nullopt)
         return zapiszPlik(dialogi, sciezka, *program);
-    return zglos(dialogi, {kNieZapisano, sciezka, QStringLiteral("Program dla Atari nie ma w edytorze swojego układu.")});
+    return zglos(dialogi, {kNieZapisano, sciezka, QStringLiteral("Wbudowany program dla Atari jest uszkodzony.")});
 }
 
 } // namespace edytor

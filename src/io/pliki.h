@@ -12,6 +12,9 @@ class QFileDevice;
 
 namespace edytor {
 
+/** The first line of every failure to write a file. */
+inline const QString kNieZapisano = QStringLiteral("Nie udało się zapisać pliku!");
+
 /** A failure of a file operation, as the user is told of it. */
 struct BladPliku {
     QString co;       // what failed: "Nie udało się odczytać pliku!", ...
@@ -36,7 +39,7 @@ std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka);
  */
 QString powodBledu(const QFileDevice &plik, const QString &inny);
 
-/** What a load takes: a set file or character sets, or a set file alone (the batch export). */
+/** What a load takes: a set file or character sets, or a set file alone (the batch commands). */
 enum class Rodzaje { Wszystkie, TylkoZestaw };
 
 /**
@@ -70,7 +73,7 @@ void Eksportuj(StanEdytora &stan, Dialogi &dialogi);
  */
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
 
-/** Writes the Atari view of the set (see ZakodujProgramAtari), whole or not at all. */
-std::optional<BladPliku> ZapiszProgramAtari(const StanEdytora &stan, Dialogi &dialogi, const QString &sciezka);
+/** Writes the Atari view of the set: the program built into the editor with the set's data in it, whole or not at all. */
+std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialogi, const QString &sciezka);
 
 } // namespace edytor

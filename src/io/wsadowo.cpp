@@ -68,8 +68,8 @@ int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bled
     const QString cel = sciezkaBezwzgledna(plik);
     return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) -> std::optional<BladPliku> {
         if (toZestaw(cel, zestaw))
-            return BladPliku{QStringLiteral("Nie udało się zapisać pliku!"), cel, QStringLiteral("To jest plik zestawu.")};
-        return ZapiszProgramAtari(stan, nikt, cel);
+            return BladPliku{kNieZapisano, cel, QStringLiteral("To jest plik zestawu.")};
+        return ZapiszProgramAtari(stan.zestaw, nikt, cel);
     });
 }
 

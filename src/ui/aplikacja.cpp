@@ -9,7 +9,9 @@ namespace edytor {
 std::unique_ptr<QApplication> UtworzAplikacje(int &argc, char **argv)
 {
     // Set before the application object exists, the style is a default: a style the user names
-    // replaces it while the object is made.
+    // with -style replaces it while the object is made. A desktop-wide QT_STYLE_OVERRIDE does
+    // not: the window's look is part of the editor.
+    qunsetenv("QT_STYLE_OVERRIDE");
     QApplication::setStyle(QStringLiteral("Windows"));
     auto aplikacja = std::make_unique<QApplication>(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.edytorobiektow.EdytorObiektow"));

@@ -15,6 +15,9 @@ for ekran in "" :99999; do
         [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$ekran $zle: $kod" >&2; exit 1; }
     done
 done
+# A right line with a display that does not answer fails as Qt fails, not as a usage error.
+kod=0; DISPLAY=:99999 "$program" -style Fusion "$dane/poczatek.ORB" 2>bledy || kod=$?
+[ "$kod" != 0 ] && [ "$kod" != 2 ] && ! grep -q "Użycie" bledy || { echo "-style with no display: $kod" >&2; exit 1; }
 # -platform takes the window there, display or not; it runs until stopped.
 kod=0; timeout 2 "$program" -platform offscreen "$dane/poczatek.ORB" 2>bledy || kod=$?
 [ "$kod" = 124 ] && ! grep -q "Użycie" bledy || { echo "-platform offscreen: $kod" >&2; exit 1; }

@@ -221,7 +221,9 @@ void TestPliki::programAtari()
         if (const QList<QByteArray> p = linia.split(' '); p.size() == 3)
             adres[QString::fromLatin1(p[2].mid(1))] = p[1].toInt(nullptr, 16);
     const Zestaw z = OdczytajZestaw(testy::czytaj(QStringLiteral(EDYTOR_DANE "/sesja.ORB"))).value();
-    const QByteArray x = ZakodujProgramAtari(z).value();
+    QFile szablon(QStringLiteral(":/atari/podglad.xex"));
+    QVERIFY(szablon.open(QIODevice::ReadOnly));
+    const QByteArray x = ZakodujProgramAtari(szablon.readAll(), z).value();
     const auto slowo = [&x](qsizetype p) { return Bajt(x[p]) | Bajt(x[p + 1]) << 8; };
     QList<std::pair<int, QByteArray>> segmenty;  // first address, bytes
     QCOMPARE(slowo(0), 0xFFFF);

@@ -7,6 +7,12 @@
 ;   $2800-$29FF  object codes: the .KODY export byte for byte, see "Building the screen"
 ;   $2A00-$2A04  colour numbers of PF0, PF1, PF2, PF3 and the background: the .KOLORY export
 ;
+; and then its own parts:
+;
+;   $2B00-$2EFF  the display list, first, at the start of a page, then the code
+;   $2F00        variables, not loaded
+;   $3000-$31FF  the screen, built by the program at start, not loaded
+;
 ; The editor fills those three segments and leaves the rest of the file as it is. Nothing here
 ; is loaded below $2000, where DOS keeps its own code and buffers.
 ;
