@@ -28,16 +28,6 @@ ZestawyZnakow czytajZnaki(const Bajt *zrodlo)
 
 } // namespace
 
-RodzajPliku rodzajPliku(qint64 rozmiar)
-{
-    switch (rozmiar) {
-    case kRozmiarZestawu: return RodzajPliku::Zestaw;
-    case kRozmiarZnakow: return RodzajPliku::Znaki;
-    case kRozmiarZnakowZNaglowkiem: return RodzajPliku::ZnakiZNaglowkiem;
-    default: return RodzajPliku::Niepoprawny;
-    }
-}
-
 QByteArray ZakodujZnaki(const ZestawyZnakow &znaki)
 {
     QByteArray wynik;
@@ -96,11 +86,9 @@ std::optional<Zestaw> OdczytajZestaw(const QByteArray &plik)
 
 std::optional<ZestawyZnakow> OdczytajZnaki(const QByteArray &plik)
 {
-    switch (rodzajPliku(plik.size())) {
-    case RodzajPliku::Znaki: return czytajZnaki(bajty(plik));
-    case RodzajPliku::ZnakiZNaglowkiem: return czytajZnaki(bajty(plik) + kDlugoscNaglowka);
-    default: return std::nullopt;
-    }
+    if (plik.size() != kRozmiarZnakow && plik.size() != kRozmiarZnakowZNaglowkiem)
+        return std::nullopt;
+    return czytajZnaki(bajty(plik) + plik.size() - kRozmiarZnakow);  // a header skipped unread
 }
 
 std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &plik)

@@ -18,10 +18,6 @@ inline constexpr qsizetype kDlugoscNaglowka = kRozmiarZnakowZNaglowkiem - kRozmi
 /** Register numbers in the order of the Atari hardware registers: PF0, PF1, PF2, PF3, BAK. */
 inline constexpr std::array<int, kRejestrow> kKolejnoscSprzetowa{PF0, PF1, PF2, PF3, BAK};
 
-/** The kind of a file to load, by its size alone. */
-enum class RodzajPliku { Zestaw, Znaki, ZnakiZNaglowkiem, Niepoprawny };
-RodzajPliku rodzajPliku(qint64 rozmiar);
-
 /** Both character sets one after the other (2048 bytes); also the export's ".FN2". */
 QByteArray ZakodujZnaki(const ZestawyZnakow &znaki);
 /** The object table position by position, then the same codes with bit 7 flipped (512 bytes, ".KODY"). */

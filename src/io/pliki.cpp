@@ -60,25 +60,29 @@ bool czyZastapic(Dialogi &dialogi, const QString &sciezka)
         == Odpowiedz::Ok;
 }
 
-/** The reason for the system error numer, in Polish whatever the system's language; empty for one of no such sentence. */
+/** Reasons for the system's errors, in Polish whatever the system's language. */
+constexpr std::pair<int, const char16_t *> kPowody[]{
+    {ENOENT, u"Nie ma takiego pliku ani folderu."},
+    {EACCES, u"Brak uprawnień."},
+    {EPERM, u"Brak uprawnień."},
+    {EISDIR, u"To jest folder."},
+    {ENOTDIR, u"Część ścieżki nie jest folderem."},
+    {ENOSPC, u"Brak miejsca na dysku."},
+    {EDQUOT, u"Przekroczony przydział miejsca na dysku."},
+    {EFBIG, u"Plik jest za duży."},
+    {EROFS, u"System plików jest tylko do odczytu."},
+    {ENAMETOOLONG, u"Nazwa pliku jest za długa."},
+    {EIO, u"Błąd wejścia-wyjścia."},
+    {EMFILE, u"Za dużo otwartych plików."},
+    {ENFILE, u"Za dużo otwartych plików."},
+};
+
 QString opisBledu(int numer)
 {
-    switch (numer) {
-    case ENOENT: return QStringLiteral("Nie ma takiego pliku ani folderu.");
-    case EACCES:
-    case EPERM: return QStringLiteral("Brak uprawnień.");
-    case EISDIR: return QStringLiteral("To jest folder.");
-    case ENOTDIR: return QStringLiteral("Część ścieżki nie jest folderem.");
-    case ENOSPC: return QStringLiteral("Brak miejsca na dysku.");
-    case EDQUOT: return QStringLiteral("Przekroczony przydział miejsca na dysku.");
-    case EFBIG: return QStringLiteral("Plik jest za duży.");
-    case EROFS: return QStringLiteral("System plików jest tylko do odczytu.");
-    case ENAMETOOLONG: return QStringLiteral("Nazwa pliku jest za długa.");
-    case EIO: return QStringLiteral("Błąd wejścia-wyjścia.");
-    case EMFILE:
-    case ENFILE: return QStringLiteral("Za dużo otwartych plików.");
-    default: return QString();
-    }
+    for (const auto &[n, opis] : kPowody)
+        if (n == numer)
+            return QString::fromUtf16(opis);
+    return QString();
 }
 
 /** Tells the user of a failure and hands it on. */
@@ -125,20 +129,11 @@ std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
 QString powodBledu(const QFileDevice &plik, const QString &inny)
 {
     // Qt keeps the text of the system error behind a failure, not its number, and errno need not
-    // survive Qt's calls: the number is found again by that text.
-    if (plik.error() == QFileDevice::NoError)
-        return inny;
-    int numer = 0;
-    qsizetype dlugosc = 0;
-    for (int n = 1; n <= EHWPOISON; ++n) {  // Linux's error numbers
-        const QString opis = qt_error_string(n);
-        if (opis.size() > dlugosc && plik.errorString().contains(opis)) {
-            numer = n;
-            dlugosc = opis.size();
-        }
-    }
-    const QString opis = opisBledu(numer);
-    return opis.isEmpty() ? inny : opis;
+    // survive Qt's calls: the reason is found by that text.
+    for (const auto &[numer, opis] : kPowody)
+        if (plik.error() != QFileDevice::NoError && plik.errorString().contains(qt_error_string(numer)))
+            return QString::fromUtf16(opis);
+    return inny;
 }
 
 QString BladPliku::tekst() const
@@ -164,8 +159,8 @@ std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const 
 
     // Read, decode, apply: the set changes only once the whole file is in as measured.
     const qint64 rozmiar = plik.size();
-    const RodzajPliku rodzaj = rodzajPliku(rozmiar);
-    if (rodzaj == RodzajPliku::Niepoprawny || (rodzaje == Rodzaje::TylkoZestaw && rodzaj != RodzajPliku::Zestaw)) {
+    const bool znaki = rozmiar == kRozmiarZnakow || rozmiar == kRozmiarZnakowZNaglowkiem;
+    if (rozmiar != kRozmiarZestawu && (!znaki || rodzaje == Rodzaje::TylkoZestaw)) {
         const QString niepoprawny = QStringLiteral("Niepoprawny format pliku!");
         dialogi.komunikat(niepoprawny, kUwaga, Przyciski::Ok, Ikona::Blad);
         return BladPliku{niepoprawny, info.filePath(), QString()};
