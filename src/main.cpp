@@ -54,10 +54,8 @@ public:
     {
         QCoreApplication::setApplicationName(QString::fromUtf16(edytor::informacje::nazwa));  // for --version
         QTextStream bledy(stderr);
-        if (m_poprawny && m_parser.isSet(m_pomoc)) {
-            QTextStream(stdout) << m_parser.helpText();
-            return 0;
-        }
+        if (m_poprawny && m_parser.isSet(m_pomoc))
+            m_parser.showHelp();
         if (m_poprawny && m_parser.isSet(QStringLiteral("version")))
             m_parser.showVersion();
         const QStringList nazwy = m_parser.positionalArguments();

@@ -12,7 +12,6 @@
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
 #include "io/pliki.h"
-#include "view/miniatury.h"
 #include "view/paleta.h"
 
 #include <QCheckBox>
