@@ -59,8 +59,7 @@ class TestOkno : public QObject {
 private slots:
     void okno();
     void upuszczenie();
-    void filtrNieZmieniaNazwy();
-    void rozmiarPliku();
+    void dialogPlikow();
 };
 
 void TestOkno::okno()
@@ -164,7 +163,7 @@ void TestOkno::upuszczenie()
     QCOMPARE(e.stan().zestaw.Znaki[0][8 * 42 + 7], Bajt(testy::czytaj(plik)[8 * 42 + 7]));
 }
 
-void TestOkno::filtrNieZmieniaNazwy()
+void TestOkno::dialogPlikow()
 {
     QWidget okno;
     DialogiQt dialogi(&okno);
@@ -180,10 +179,7 @@ void TestOkno::filtrNieZmieniaNazwy()
     dialogi.wybierzPlik({true, QDir::tempPath(), QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
                          QStringLiteral("ZESTAW.ORB")});
     QCOMPARE(nazwa, QStringLiteral("Wszystkie pliki (*.*)|ZESTAW.ORB"));
-}
-
-void TestOkno::rozmiarPliku()
-{
+    // Sizes in its list, in Polish.
     for (const auto &[bajty, napis] : {std::pair<qint64, const char16_t *>{0, u"0 bajtów"}, {1, u"1 bajt"}, {2, u"2 bajty"},
                                        {4, u"4 bajty"}, {5, u"5 bajtów"}, {21, u"21 bajtów"}, {112, u"112 bajtów"},
                                        {1000, u"1000 bajtów"}, {1024, u"1,0 kB"}})

@@ -74,7 +74,6 @@ class TestPliki : public QObject {
 private slots:
     void sesja();
     void bledy();
-    void programAtari();
 };
 
 void TestPliki::sesja()
@@ -157,6 +156,26 @@ void TestPliki::sesja()
     Wczytaj(s, d);
     QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Niepoprawny format pliku!"));
     QCOMPARE(ZakodujZestaw(s.zestaw), plik);
+    // The Atari program of the set: its segments read back against the linker's labels.
+    QMap<QString, int> adres;  // the labels as the linker placed them: "al 002000 .znaki0"
+    for (const QByteArray &linia : testy::czytaj(QStringLiteral(EDYTOR_ATARI_ETYKIETY)).split('\n'))
+        adres[QString::fromLatin1(linia.mid(11))] = linia.mid(3, 6).toInt(nullptr, 16);
+    const Zestaw z = s.zestaw;
+    const QByteArray x = ZakodujProgramAtari(testy::czytaj(QStringLiteral(":/atari/podglad.xex")), z).value();
+    const auto slowo = [&x](qsizetype p) { return Bajt(x[p]) | Bajt(x[p + 1]) << 8; };
+    QList<std::pair<int, QByteArray>> segmenty;  // first address, bytes
+    QCOMPARE(slowo(0), 0xFFFF);
+    for (qsizetype p = 0; p < x.size(); p += 4 + segmenty.last().second.size()) {
+        p += slowo(p) == 0xFFFF ? 2 : 0;
+        QVERIFY(p + 4 <= x.size() && slowo(p + 2) >= slowo(p) && p + 5 + slowo(p + 2) - slowo(p) <= x.size());
+        segmenty.append({slowo(p), x.mid(p + 4, slowo(p + 2) - slowo(p) + 1)});
+    }
+    QCOMPARE(segmenty.value(0), std::make_pair(adres.value(QStringLiteral("znaki0")), ZakodujZnaki(z.Znaki)));
+    QCOMPARE(segmenty.value(1), std::make_pair(adres.value(QStringLiteral("kody")), ZakodujKody(z.Obiekty)));
+    QCOMPARE(segmenty.value(2), std::make_pair(adres.value(QStringLiteral("kolory")), ZakodujKolory(z.WartoscKoloru)));
+    const int start = adres.value(QStringLiteral("start"));  // the run address, at $02E0
+    QCOMPARE(segmenty.last(), std::make_pair(0x2E0, QByteArray(1, char(start & 0xFF)) + char(start >> 8)));
+
     // New colours reach the buffer's cells too, which no opening redraws.
     const auto kolory = s.zestaw.KolorEkranowy;
     d.pliki = {QStringLiteral(EDYTOR_DANE "/poczatek.ORB")};
@@ -164,6 +183,7 @@ void TestPliki::sesja()
     QVERIFY(s.zestaw.KolorEkranowy != kolory);
     for (const Komorka &c : s.bufPixel)
         QCOMPARE(c.kolor, s.zestaw.KolorEkranowy[c.nr]);
+
 }
 
 void TestPliki::bledy()
@@ -211,28 +231,6 @@ void TestPliki::bledy()
     const auto blad = ZapiszEksport(s, d, x);
     QVERIFY(blad && blad->sciezka == x + QStringLiteral(".TILES.BMP") && QFile::exists(x + QStringLiteral(".KOLORY")));
     QVERIFY(!QFile::exists(blad->sciezka) && !QFile::exists(x));
-}
-
-void TestPliki::programAtari()
-{
-    QMap<QString, int> adres;  // the labels as the linker placed them: "al 002000 .znaki0"
-    for (const QByteArray &linia : testy::czytaj(QStringLiteral(EDYTOR_ATARI_ETYKIETY)).split('\n'))
-        adres[QString::fromLatin1(linia.mid(11))] = linia.mid(3, 6).toInt(nullptr, 16);
-    const Zestaw z = OdczytajZestaw(testy::czytaj(QStringLiteral(EDYTOR_DANE "/sesja.ORB"))).value();
-    const QByteArray x = ZakodujProgramAtari(testy::czytaj(QStringLiteral(":/atari/podglad.xex")), z).value();
-    const auto slowo = [&x](qsizetype p) { return Bajt(x[p]) | Bajt(x[p + 1]) << 8; };
-    QList<std::pair<int, QByteArray>> segmenty;  // first address, bytes
-    QCOMPARE(slowo(0), 0xFFFF);
-    for (qsizetype p = 0; p < x.size(); p += 4 + segmenty.last().second.size()) {
-        p += slowo(p) == 0xFFFF ? 2 : 0;
-        QVERIFY(p + 4 <= x.size() && slowo(p + 2) >= slowo(p) && p + 5 + slowo(p + 2) - slowo(p) <= x.size());
-        segmenty.append({slowo(p), x.mid(p + 4, slowo(p + 2) - slowo(p) + 1)});
-    }
-    QCOMPARE(segmenty.value(0), std::make_pair(adres.value(QStringLiteral("znaki0")), ZakodujZnaki(z.Znaki)));
-    QCOMPARE(segmenty.value(1), std::make_pair(adres.value(QStringLiteral("kody")), ZakodujKody(z.Obiekty)));
-    QCOMPARE(segmenty.value(2), std::make_pair(adres.value(QStringLiteral("kolory")), ZakodujKolory(z.WartoscKoloru)));
-    const int start = adres.value(QStringLiteral("start"));  // the run address, at $02E0
-    QCOMPARE(segmenty.last(), std::make_pair(0x2E0, QByteArray(1, char(start & 0xFF)) + char(start >> 8)));
 }
 
 QTEST_GUILESS_MAIN(TestPliki)
