@@ -83,17 +83,13 @@ void TestOkno::okno()
         auto *siatka = static_cast<SiatkaKomorek *>(w(znak));
         QTest::mousePress(siatka, przycisk, {}, siatka->prostokatKomorki(j).center());
     };
-    // What the screen shows once the events are handled, where grab() would paint anew.
-    const auto naEkranie = [&](const char *nazwa, QPoint p) {
-        QCoreApplication::processEvents();
-        p = w(nazwa)->mapTo(&e, p);
-        return e.screen()->grabWindow(e.winId(), p.x(), p.y(), 1, 1).toImage().pixel(0, 0);
-    };
     dwuklik("ZZ(17)");
     klik("Kolor(0)");
     komorka("Znak(0)", 0, Qt::LeftButton);
     QCOMPARE(static_cast<SiatkaKomorek *>(w("Znak(0)"))->kolorKomorki(0), e.stan().zestaw.KolorEkranowy[PF0]);  // at once
-    QCOMPARE(naEkranie("Wyglad(8)", {1, 1}), e.stan().zestaw.KolorEkranowy[PF0]);
+    QCoreApplication::processEvents();  // the preview as the screen shows it, where grab() would paint anew
+    const QPoint podglad = w("Wyglad(8)")->mapTo(&e, QPoint(1, 1));
+    QCOMPARE(e.screen()->grabWindow(e.winId(), podglad.x(), podglad.y(), 1, 1).toImage().pixel(0, 0), e.stan().zestaw.KolorEkranowy[PF0]);
     komorka("Znak(0)", 5, Qt::LeftButton);
     klik("Kolor(4)");
     komorka("Znak(2)", 31, Qt::LeftButton);
@@ -123,6 +119,7 @@ void TestOkno::okno()
     klik("cmdLoad");
     QCOMPARE(e.stan().TrybZawartosci, Tryb::JGP);
     QVERIFY(testy::jakWzorzec(opis(e), QStringLiteral("okno-po.txt")));
+    w("cmbZamiana")->hide();  // Qt 6.4 and 6.8 set its text a pixel apart; okno-po.txt holds the text
     QVERIFY(testy::jakWzorzec(testy::png(e.grab().toImage()), QStringLiteral("okno.png")));
     d.pliki = {QStringLiteral("X")};
     klik("cmdExport");
