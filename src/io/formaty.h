@@ -13,7 +13,6 @@ namespace edytor {
 inline constexpr qsizetype kRozmiarZestawu = 2580;        // the editor's own set file
 inline constexpr qsizetype kRozmiarZnakow = 2048;         // two character sets
 inline constexpr qsizetype kRozmiarZnakowZNaglowkiem = 2054;  // the same behind a 6-byte header
-inline constexpr qsizetype kDlugoscNaglowka = kRozmiarZnakowZNaglowkiem - kRozmiarZnakow;
 
 /** Register numbers in the order of the Atari hardware registers: PF0, PF1, PF2, PF3, BAK. */
 inline constexpr std::array<int, kRejestrow> kKolejnoscSprzetowa{PF0, PF1, PF2, PF3, BAK};

@@ -34,7 +34,6 @@ enum NrKoloru : Bajt { PF0 = 0, PF1 = 1, PF2 = 2, BAK = 3, PF3 = 4 };
 inline constexpr int kSzerokoscPunktu = 4;
 inline constexpr int kWysokoscPunktu = 2;
 inline constexpr int kBokObrazka = 32;
-inline constexpr int kKolumnSiatki = 8;
 inline constexpr int kWierszySiatki = 16;
 
 // The window's greys and the frame colours of the object set view.
