@@ -68,7 +68,7 @@ int main(int argc, char **argv)
         {"ZapamietajObiekt", 100, [](StanEdytora &s, int) { ZapamietajObiekt(s); }},
         {"ZmienTryb", 150, [](StanEdytora &s, int n) { ZmienTryb(s, n % 2 ? Tryb::Vendra : Tryb::JGP); }},
         {"ZakodujZestaw", 10, [](StanEdytora &s, int) { benchmark::DoNotOptimize(ZakodujZestaw(s.zestaw)); }},
-        {"OdczytajZestaw", 10, [&](StanEdytora &s, int) { benchmark::DoNotOptimize(OdczytajZestaw(plik)); }},
+        {"OdczytajZestaw", 10, [&](StanEdytora &, int) { benchmark::DoNotOptimize(OdczytajZestaw(plik)); }},
         {"RysujObrazEksportu", 1000, [](StanEdytora &s, int) {
             RysujObrazEksportu(s.obrazEksportu, s.miniatury, s.zestaw.KolorEkranowy[PF2], s.zestaw.KolorEkranowy[PF3]);
         }},

@@ -4,6 +4,7 @@
 // line per figure beside its budget.
 
 #include "io/formaty.h"
+#include "model/stan.h"
 
 #include <algorithm>
 #include <cstdio>
