@@ -197,6 +197,11 @@ czekaj: cmp RTCLOK3
         ldy #<przerwa
         ldx #>przerwa
         jsr SETVBV
+; DLIs on only once the vertical blank has handed ANTIC the new display list: the list shown
+; until then (DOS's, say) may have DLI bits of its own, which must not run this routine.
+        lda RTCLOK3
+czekaj2: cmp RTCLOK3
+        beq czekaj2
         lda #$C0                        ; DLI and vertical blank interrupts on
         sta NMIEN
 
