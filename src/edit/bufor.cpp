@@ -18,7 +18,7 @@ void ZBufora(StanEdytora &stan)
         const Komorka &z = stan.bufPixel[p];
         const bool bylOdwrocony = stan.BuforKodow[p / kKomorekZnaku] & kBitNegatywu;
         if (stan.TrybZawartosci == Tryb::JGP && bylOdwrocony && z.nr == PF3)
-            ustawKomorke(stan.Pixel[p], PF2, stan.zestaw.KolorEkranowy[PF2]);
+            stan.Pixel[p] = {PF2, stan.zestaw.KolorEkranowy[PF2]};
         else
             stan.Pixel[p] = z;
     }

@@ -7,13 +7,6 @@
 
 namespace edytor {
 
-/** A cell takes a register: its number and the screen colour it is to show, always together. */
-inline void ustawKomorke(Komorka &komorka, Bajt nr, QRgb kolor)
-{
-    komorka.kolor = kolor;
-    komorka.nr = nr;
-}
-
 /** Every grid and buffer cell shows the current screen colour of its register; numbers stay. */
 inline void PrzemalujKomorki(StanEdytora &stan)
 {

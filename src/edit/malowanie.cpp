@@ -9,15 +9,15 @@ void MalujKomorke(StanEdytora &stan, int p, Qt::MouseButton przycisk)
     const int k = p / kKomorekZnaku;
     const KolorRysowania rysowanie = stan.kolorRysowania;
     if (przycisk == Qt::LeftButton) {
-        ustawKomorke(stan.Pixel[p], rysowanie.nr, rysowanie.kolor);
+        stan.Pixel[p] = rysowanie;
         // Pair 11 means PF2 or PF3 for the whole character: the other kind follows the new cell.
         const int przeciwny = rysowanie.nr == PF2 ? PF3 : rysowanie.nr == PF3 ? PF2 : -1;
         if (przeciwny >= 0)
             for (int q = kKomorekZnaku * k; q < kKomorekZnaku * (k + 1); ++q)
                 if (stan.Pixel[q].nr == przeciwny)
-                    ustawKomorke(stan.Pixel[q], rysowanie.nr, rysowanie.kolor);
+                    stan.Pixel[q] = rysowanie;
     } else if (przycisk == Qt::RightButton) {
-        ustawKomorke(stan.Pixel[p], BAK, stan.zestaw.KolorEkranowy[BAK]);
+        stan.Pixel[p] = {BAK, stan.zestaw.KolorEkranowy[BAK]};
     }
     UstalNegatyw(stan);
 }

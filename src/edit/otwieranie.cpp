@@ -33,7 +33,7 @@ void ZZ_DblClick(StanEdytora &stan, int i)
             for (int x = 0; x < 4; ++x) {
                 const NrKoloru r = rejestrPary(paraPiksela(b, x), negatyw);
                 if (!stan.TylkoWybrany || stan.kolorRysowania.nr == r)
-                    ustawKomorke(stan.Pixel[numerKomorki(k, y, x)], r, stan.zestaw.KolorEkranowy[r]);
+                    stan.Pixel[numerKomorki(k, y, x)] = {r, stan.zestaw.KolorEkranowy[r]};
             }
         }
     }

@@ -11,9 +11,9 @@ void ZamienKolory(StanEdytora &stan, int L)
     const KolorRysowania rysowanie = stan.kolorRysowania;
     for (Komorka &komorka : stan.Pixel) {
         if (komorka.nr == rysowanie.nr)
-            ustawKomorke(komorka, Bajt(L), stan.zestaw.KolorEkranowy[L]);
+            komorka = {Bajt(L), stan.zestaw.KolorEkranowy[L]};
         else if (komorka.nr == L)
-            ustawKomorke(komorka, rysowanie.nr, rysowanie.kolor);
+            komorka = rysowanie;
     }
     UstalNegatyw(stan);
 }
@@ -21,7 +21,7 @@ void ZamienKolory(StanEdytora &stan, int L)
 void Wypelnij(StanEdytora &stan)
 {
     for (Komorka &komorka : stan.Pixel)
-        ustawKomorke(komorka, stan.kolorRysowania.nr, stan.kolorRysowania.kolor);
+        komorka = stan.kolorRysowania;
     UstalNegatyw(stan);
 }
 

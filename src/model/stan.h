@@ -10,18 +10,16 @@
 
 namespace edytor {
 
-/** A cell of the editing grid or of the copy buffer: its register and its own copy of a screen colour. */
+/**
+ * A register and its own copy of a screen colour, set together: each cell of the editing grid and
+ * of the copy buffer, and the drawing register (its copy taken when it was chosen or picked).
+ */
 struct Komorka {
     Bajt nr = BAK;
     QRgb kolor = kCzarny;
     friend bool operator==(const Komorka &, const Komorka &) = default;
 };
-
-/** The drawing register: its number and the colour copy taken when it was chosen or picked. */
-struct KolorRysowania {
-    Bajt nr = BAK;
-    QRgb kolor = kCzarny;
-};
+using KolorRysowania = Komorka;
 
 /**
  * What an operation changed, for the window to repaint. Everything else the window compares
