@@ -2,7 +2,6 @@
 // display needed, the help, the version, a batch export, an Atari program or a usage error.
 
 #include "informacje.h"
-#include "io/polski.h"
 #include "io/wsadowo.h"
 #include "ui/aplikacja.h"
 #include "ui/edytor.h"

@@ -1,8 +1,9 @@
 #include "ui/aplikacja.h"
 
-#include "io/polski.h"
-
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyle>
+#include <QTranslator>
 
 namespace edytor {
 
@@ -20,6 +21,15 @@ std::unique_ptr<QApplication> UtworzAplikacje(int &argc, char **argv)
     QApplication::setPalette(QApplication::style()->standardPalette());
     UstawPolski();
     return aplikacja;
+}
+
+void UstawPolski()
+{
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    static QTranslator tlumaczenie;
+    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&tlumaczenie);
 }
 
 } // namespace edytor

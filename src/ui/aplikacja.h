@@ -12,4 +12,11 @@ namespace edytor {
  */
 std::unique_ptr<QApplication> UtworzAplikacje(int &argc, char **argv);
 
+/**
+ * Polish everywhere, whatever the desktop's language: the default locale and Qt's own Polish
+ * translations (standard buttons, file dialogs, command-line help). Needs the application object,
+ * a windowless one too; once per process.
+ */
+void UstawPolski();
+
 } // namespace edytor
