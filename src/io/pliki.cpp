@@ -25,6 +25,8 @@ using Ikona = Dialogi::Ikona;
 
 const QString kUwaga = QStringLiteral("Uwaga!");
 const QString kFolderEksportu = QStringLiteral("ORB_EXPORT");
+// The export's files: the base name with these endings, the last (none) holding the credit line.
+constexpr std::array<const char16_t *, 5> kKoncowkiEksportu{u".FN2", u".KODY", u".KOLORY", u".TILES.BMP", u""};
 
 /**
  * The folder of a file becomes the last folder, as a working directory would take it: by its real
@@ -92,6 +94,19 @@ BladPliku zglos(Dialogi &dialogi, const BladPliku &blad)
     return blad;
 }
 
+/**
+ * What stops a file from being written at that path, seen before anything is written: a folder or
+ * another thing that is not a file, or a file that may not be replaced.
+ */
+std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
+{
+    const QFileInfo plik(sciezka);
+    if (!plik.exists() || (plik.isFile() && plik.isWritable()))
+        return std::nullopt;
+    return BladPliku{kNieZapisano, sciezka,
+                     plik.isDir() ? opisBledu(EISDIR) : plik.isFile() ? opisBledu(EACCES) : QStringLiteral("To nie jest plik.")};
+}
+
 /** Writes a whole file or nothing: the previous file stays intact when anything fails. */
 std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
 {
@@ -117,22 +132,14 @@ QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder)
     return QDir::cleanPath(QDir(folder).absoluteFilePath(sciezka));
 }
 
-std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
-{
-    const QFileInfo plik(sciezka);
-    if (!plik.exists() || (plik.isFile() && plik.isWritable()))
-        return std::nullopt;
-    return BladPliku{kNieZapisano, sciezka,
-                     plik.isDir() ? opisBledu(EISDIR) : plik.isFile() ? opisBledu(EACCES) : QStringLiteral("To nie jest plik.")};
-}
-
 QString powodBledu(const QFileDevice &plik, const QString &inny)
 {
     // Qt keeps the text of the system error behind a failure, not its number, and errno need not
     // survive Qt's calls: the reason is found by that text.
-    for (const auto &[numer, opis] : kPowody)
-        if (plik.error() != QFileDevice::NoError && plik.errorString().contains(qt_error_string(numer)))
-            return QString::fromUtf16(opis);
+    if (plik.error() != QFileDevice::NoError)
+        for (const auto &[numer, opis] : kPowody)
+            if (plik.errorString().contains(qt_error_string(numer)))
+                return QString::fromUtf16(opis);
     return inny;
 }
 
@@ -239,24 +246,32 @@ void Eksportuj(StanEdytora &stan, Dialogi &dialogi)
                           Przyciski::Ok, Ikona::Informacja);
 }
 
+std::optional<BladPliku> PrzeszkodaEksportu(const QString &nazwa, bool zLiniaAutorska)
+{
+    for (std::size_t i = 0; i < kKoncowkiEksportu.size() - (zLiniaAutorska ? 0 : 1); ++i)
+        if (auto blad = przeszkodaZapisu(nazwa + QString::fromUtf16(kKoncowkiEksportu[i])))
+            return blad;
+    return std::nullopt;
+}
+
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska)
 {
-    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".FN2"), ZakodujZnaki(stan.zestaw.Znaki)))
+    const auto plik = [&nazwa](int i) { return nazwa + QString::fromUtf16(kKoncowkiEksportu[i]); };
+    if (auto blad = zapiszPlik(dialogi, plik(0), ZakodujZnaki(stan.zestaw.Znaki)))
         return blad;
     stan.NazwaZestawu = QFileInfo(nazwa).fileName();
-    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KODY"), ZakodujKody(stan.zestaw.Obiekty)))
+    if (auto blad = zapiszPlik(dialogi, plik(1), ZakodujKody(stan.zestaw.Obiekty)))
         return blad;
-    if (auto blad = zapiszPlik(dialogi, nazwa + QStringLiteral(".KOLORY"), ZakodujKolory(stan.zestaw.WartoscKoloru)))
+    if (auto blad = zapiszPlik(dialogi, plik(2), ZakodujKolory(stan.zestaw.WartoscKoloru)))
         return blad;
     RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.zestaw.KolorEkranowy[PF2], stan.zestaw.KolorEkranowy[PF3]);
     stan.zmiany |= ZmianaObrazuEksportu;
-    const QString bitmapa = nazwa + QStringLiteral(".TILES.BMP");
     const std::optional<QByteArray> bmp = ZakodujBMP(stan.obrazEksportu);
     if (!bmp)
-        return zglos(dialogi, {kNieZapisano, bitmapa, QStringLiteral("Nie udało się zakodować obrazu.")});
-    if (auto blad = zapiszPlik(dialogi, bitmapa, *bmp); blad || !zLiniaAutorska)
+        return zglos(dialogi, {kNieZapisano, plik(3), QStringLiteral("Nie udało się zakodować obrazu.")});
+    if (auto blad = zapiszPlik(dialogi, plik(3), *bmp); blad || !zLiniaAutorska)
         return blad;
-    return zapiszPlik(dialogi, nazwa, informacje::liniaAutorska().toUtf8());
+    return zapiszPlik(dialogi, plik(4), informacje::liniaAutorska().toUtf8());
 }
 
 std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialogi, const QString &sciezka)

@@ -28,12 +28,6 @@ struct BladPliku {
 QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder = QDir::currentPath());
 
 /**
- * What stops a file from being written at that path, seen before anything is written: a folder or
- * another thing that is not a file, or a file that may not be replaced.
- */
-std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka);
-
-/**
  * Why an operation on the file failed, in Polish whatever the system's language: the system error
  * behind it, or `inny` where there was none.
  */
@@ -65,6 +59,12 @@ void Zapisz(StanEdytora &stan, Dialogi &dialogi);
 
 /** "Eksportuj": asks for a base name in the export folder, then writes what ZapiszEksport writes. */
 void Eksportuj(StanEdytora &stan, Dialogi &dialogi);
+
+/**
+ * What stops the files of ZapiszEksport from being written, seen before any is: a name taken by a
+ * folder, by something that is not a file or by a file that may not be replaced.
+ */
+std::optional<BladPliku> PrzeszkodaEksportu(const QString &nazwa, bool zLiniaAutorska);
 
 /**
  * Writes the raw data files (base name + ".FN2", ".KODY", ".KOLORY"), the bitmap of all objects

@@ -53,12 +53,10 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
     const QString cel = sciezkaBezwzgledna(nazwa);
     const bool liniaAutorska = !toZestaw(cel, zestaw);
     return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
-        // A build gets all of the files or none: a name taken by a folder, by something that is
-        // not a file or by a file that may not be replaced stops the export before the first
-        // file. (A folder missing or closed to writing stops the first file already.)
-        for (const char16_t *koncowka : {u".FN2", u".KODY", u".KOLORY", u".TILES.BMP", u""})
-            if (auto blad = przeszkodaZapisu(cel + QString::fromUtf16(koncowka)); blad && (*koncowka || liniaAutorska))
-                return blad;
+        // A build gets all of the files or none. (A folder missing or closed to writing stops the
+        // first file already.)
+        if (auto blad = PrzeszkodaEksportu(cel, liniaAutorska))
+            return blad;
         return ZapiszEksport(stan, nikt, cel, liniaAutorska);
     });
 }
