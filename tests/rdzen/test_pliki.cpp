@@ -160,8 +160,7 @@ void TestPliki::sesja()
     QMap<QString, int> adres;  // the labels as the linker placed them: "al 002000 .znaki0"
     for (const QByteArray &linia : testy::czytaj(QStringLiteral(EDYTOR_ATARI_ETYKIETY)).split('\n'))
         adres[QString::fromLatin1(linia.mid(11))] = linia.mid(3, 6).toInt(nullptr, 16);
-    const Zestaw z = s.zestaw;
-    const QByteArray x = ZakodujProgramAtari(testy::czytaj(QStringLiteral(":/atari/podglad.xex")), z).value();
+    const QByteArray x = ZakodujProgramAtari(testy::czytaj(QStringLiteral(":/atari/podglad.xex")), s.zestaw).value();
     const auto slowo = [&x](qsizetype p) { return Bajt(x[p]) | Bajt(x[p + 1]) << 8; };
     QList<std::pair<int, QByteArray>> segmenty;  // first address, bytes
     QCOMPARE(slowo(0), 0xFFFF);
@@ -170,9 +169,9 @@ void TestPliki::sesja()
         QVERIFY(p + 4 <= x.size() && slowo(p + 2) >= slowo(p) && p + 5 + slowo(p + 2) - slowo(p) <= x.size());
         segmenty.append({slowo(p), x.mid(p + 4, slowo(p + 2) - slowo(p) + 1)});
     }
-    QCOMPARE(segmenty.value(0), std::make_pair(adres.value(QStringLiteral("znaki0")), ZakodujZnaki(z.Znaki)));
-    QCOMPARE(segmenty.value(1), std::make_pair(adres.value(QStringLiteral("kody")), ZakodujKody(z.Obiekty)));
-    QCOMPARE(segmenty.value(2), std::make_pair(adres.value(QStringLiteral("kolory")), ZakodujKolory(z.WartoscKoloru)));
+    QCOMPARE(segmenty.value(0), std::make_pair(adres.value(QStringLiteral("znaki0")), ZakodujZnaki(s.zestaw.Znaki)));
+    QCOMPARE(segmenty.value(1), std::make_pair(adres.value(QStringLiteral("kody")), ZakodujKody(s.zestaw.Obiekty)));
+    QCOMPARE(segmenty.value(2), std::make_pair(adres.value(QStringLiteral("kolory")), ZakodujKolory(s.zestaw.WartoscKoloru)));
     const int start = adres.value(QStringLiteral("start"));  // the run address, at $02E0
     QCOMPARE(segmenty.last(), std::make_pair(0x2E0, QByteArray(1, char(start & 0xFF)) + char(start >> 8)));
 
