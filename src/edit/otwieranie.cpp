@@ -25,18 +25,10 @@ void OdswiezObiekty(StanEdytora &stan)
 void ZZ_DblClick(StanEdytora &stan, int i)
 {
     stan.ramki[stan.WybranyObiekt] = kCzerwony;
-    for (const int k : kPozycjeWierszami) {
-        const Bajt kod = stan.zestaw.Obiekty[k][i];
-        const bool negatyw = kod & kBitNegatywu;
-        for (int y = 0; y < kBajtowZnaku; ++y) {
-            const Bajt b = stan.zestaw.wierszZnaku(k, kod, y);
-            for (int x = 0; x < 4; ++x) {
-                const NrKoloru r = rejestrPary(paraPiksela(b, x), negatyw);
-                if (!stan.TylkoWybrany || stan.kolorRysowania.nr == r)
-                    stan.Pixel[numerKomorki(k, y, x)] = {r, stan.zestaw.KolorEkranowy[r]};
-            }
-        }
-    }
+    const RejestryObiektu rejestry = Rejestry(stan.zestaw, i);
+    for (int p = 0; p < kKomorek; ++p)
+        if (!stan.TylkoWybrany || stan.kolorRysowania.nr == rejestry[p])
+            stan.Pixel[p] = {rejestry[p], stan.zestaw.KolorEkranowy[rejestry[p]]};
     UstalNegatyw(stan);
     // The labels show the codes as stored, bit 7 included, on the background the refresh chose.
     for (int k = 0; k < kPozycji; ++k)

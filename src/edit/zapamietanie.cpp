@@ -4,23 +4,7 @@
 #include "view/miniatury.h"
 #include "view/podglad.h"
 
-#include <array>
-
 namespace edytor {
-
-namespace {
-
-/** WzorBitow(x, r): the bits of register r at pixel x of a row (BAK is 00, PF3 is 11 like PF2). */
-constexpr std::array<std::array<Bajt, kRejestrow>, 4> kWzorBitow = [] {
-    constexpr std::array<Bajt, kRejestrow> para{1, 2, 3, 0, 3};  // PF0, PF1, PF2, BAK, PF3
-    std::array<std::array<Bajt, kRejestrow>, 4> wzor{};
-    for (int x = 0; x < 4; ++x)
-        for (int r = 0; r < kRejestrow; ++r)
-            wzor[x][r] = Bajt(para[r] << (6 - 2 * x));
-    return wzor;
-}();
-
-} // namespace
 
 void ZapamietajObiekt(StanEdytora &stan)
 {
@@ -39,7 +23,7 @@ void ZapamietajObiekt(StanEdytora &stan)
         for (int r = 0; r < kBajtowZnaku; ++r) {
             Bajt b = 0;
             for (int x = 0; x < 4; ++x)
-                b |= kWzorBitow[x][stan.Pixel[numerKomorki(k, r, x)].nr];
+                b |= bityPiksela(stan.Pixel[numerKomorki(k, r, x)].nr, x);
             stan.zestaw.Znaki[k % kZestawowZnakow][kBajtowZnaku * znak + r] = b;
         }
     }

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <memory>
 #include <variant>
 
 namespace edytor {
@@ -107,22 +108,30 @@ std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
                      plik.isDir() ? opisBledu(EISDIR) : plik.isFile() ? opisBledu(EACCES) : QStringLiteral("To nie jest plik.")};
 }
 
-/** Writes a whole file or nothing: the previous file stays intact when anything fails. */
-std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
+/**
+ * Writes whole files or none: each into a temporary file beside it first, and only once all of
+ * them are written are they put in place. Until then a failure leaves every old file as it was.
+ */
+std::optional<BladPliku> zapiszPliki(Dialogi &dialogi, const QList<std::pair<QString, QByteArray>> &pliki)
 {
-    if (auto przeszkoda = przeszkodaZapisu(sciezka))
-        return zglos(dialogi, *przeszkoda);
-    // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
-    // a commit that reports success over a truncated file.
-    QSaveFile plik(sciezka);
-    bool dobrze = plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 zapisano = 0, n = 0; dobrze && zapisano < bajty.size(); zapisano += n)
-        dobrze = (n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano)) > 0;
-    if (dobrze && plik.commit())
-        return std::nullopt;
-    const QString powod = powodBledu(plik, QStringLiteral("Nie zapisano wszystkich danych."));
-    plik.cancelWriting();
-    return zglos(dialogi, {kNieZapisano, sciezka, powod});
+    for (const auto &plik : pliki)
+        if (auto przeszkoda = przeszkodaZapisu(plik.first))
+            return zglos(dialogi, *przeszkoda);
+    std::vector<std::unique_ptr<QSaveFile>> zapisane;  // each one's temporary goes with it unless committed
+    for (const auto &[sciezka, bajty] : pliki) {
+        // Unbuffered, so that a short write (a full disk, a file size limit) shows here and not as
+        // a commit that reports success over a truncated file.
+        QSaveFile &plik = *zapisane.emplace_back(std::make_unique<QSaveFile>(sciezka));
+        bool dobrze = plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        for (qint64 zapisano = 0, n = 0; dobrze && zapisano < bajty.size(); zapisano += n)
+            dobrze = (n = plik.write(bajty.constData() + zapisano, bajty.size() - zapisano)) > 0;
+        if (!dobrze)
+            return zglos(dialogi, {kNieZapisano, sciezka, powodBledu(plik, QStringLiteral("Nie zapisano wszystkich danych."))});
+    }
+    for (const auto &plik : zapisane)
+        if (!plik->commit())
+            return zglos(dialogi, {kNieZapisano, plik->fileName(), powodBledu(*plik, QStringLiteral("Nie zapisano wszystkich danych."))});
+    return std::nullopt;
 }
 
 } // namespace
@@ -199,8 +208,10 @@ void ZastosujZawartosc(StanEdytora &stan, Dialogi &dialogi, const Zawartosc &zaw
 
     OdswiezObiekty(stan);
     PrzemalujKomorki(stan);
+    // The mode from object 0's characters, its codes' inverse bits aside: a set saved in "Vendra"
+    // with PF3 in object 0 loads back in "Vendra", as saved.
     const auto &o = stan.zestaw.Obiekty;
-    WybierzTryb(stan, int(o[2][0]) == int(o[0][0]) + 64 ? Tryb::Vendra : Tryb::JGP);
+    WybierzTryb(stan, numerZnaku(o[2][0]) == numerZnaku(o[0][0]) + 64 ? Tryb::Vendra : Tryb::JGP);
     ZZ_DblClick(stan, stan.WybranyObiekt);
 }
 
@@ -222,7 +233,7 @@ void Zapisz(StanEdytora &stan, Dialogi &dialogi)
     const auto sciezka = wybierzPlik(
         stan, dialogi, {true, stan.folder, QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
                         stan.NazwaZestawu});
-    if (!sciezka || !czyZastapic(dialogi, *sciezka) || zapiszPlik(dialogi, *sciezka, bajty))
+    if (!sciezka || !czyZastapic(dialogi, *sciezka) || zapiszPliki(dialogi, {{*sciezka, bajty}}))
         return;
     stan.NazwaZestawu = QFileInfo(*sciezka).fileName();
     dialogi.komunikat(QStringLiteral("Zestaw znaków został pomyślnie zapisany"), QStringLiteral("Informacja"),
@@ -246,39 +257,39 @@ void Eksportuj(StanEdytora &stan, Dialogi &dialogi)
                           Przyciski::Ok, Ikona::Informacja);
 }
 
-std::optional<BladPliku> PrzeszkodaEksportu(const QString &nazwa, bool zLiniaAutorska)
+QStringList PlikiEksportu(const QString &nazwa, bool zLiniaAutorska)
 {
+    QStringList wynik;
     for (std::size_t i = 0; i < kKoncowkiEksportu.size() - (zLiniaAutorska ? 0 : 1); ++i)
-        if (auto blad = przeszkodaZapisu(nazwa + QString::fromUtf16(kKoncowkiEksportu[i])))
-            return blad;
-    return std::nullopt;
+        wynik << nazwa + QString::fromUtf16(kKoncowkiEksportu[i]);
+    return wynik;
 }
 
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska)
 {
-    const auto plik = [&nazwa](int i) { return nazwa + QString::fromUtf16(kKoncowkiEksportu[i]); };
-    if (auto blad = zapiszPlik(dialogi, plik(0), ZakodujZnaki(stan.zestaw.Znaki)))
-        return blad;
-    stan.NazwaZestawu = QFileInfo(nazwa).fileName();
-    if (auto blad = zapiszPlik(dialogi, plik(1), ZakodujKody(stan.zestaw.Obiekty)))
-        return blad;
-    if (auto blad = zapiszPlik(dialogi, plik(2), ZakodujKolory(stan.zestaw.WartoscKoloru)))
-        return blad;
+    const QStringList pliki = PlikiEksportu(nazwa, zLiniaAutorska);
     RysujObrazEksportu(stan.obrazEksportu, stan.miniatury, stan.zestaw.KolorEkranowy[PF2], stan.zestaw.KolorEkranowy[PF3]);
     stan.zmiany |= ZmianaObrazuEksportu;
     const std::optional<QByteArray> bmp = ZakodujBMP(stan.obrazEksportu);
     if (!bmp)
-        return zglos(dialogi, {kNieZapisano, plik(3), QStringLiteral("Nie udało się zakodować obrazu.")});
-    if (auto blad = zapiszPlik(dialogi, plik(3), *bmp); blad || !zLiniaAutorska)
+        return zglos(dialogi, {kNieZapisano, pliki[3], QStringLiteral("Nie udało się zakodować obrazu.")});
+    QList<std::pair<QString, QByteArray>> zawartosc{{pliki[0], ZakodujZnaki(stan.zestaw.Znaki)},
+                                                   {pliki[1], ZakodujKody(stan.zestaw.Obiekty)},
+                                                   {pliki[2], ZakodujKolory(stan.zestaw.WartoscKoloru)},
+                                                   {pliki[3], *bmp}};
+    if (zLiniaAutorska)
+        zawartosc.append({pliki[4], informacje::liniaAutorska().toUtf8()});
+    if (auto blad = zapiszPliki(dialogi, zawartosc))
         return blad;
-    return zapiszPlik(dialogi, plik(4), informacje::liniaAutorska().toUtf8());
+    stan.NazwaZestawu = QFileInfo(nazwa).fileName();
+    return std::nullopt;
 }
 
 std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialogi, const QString &sciezka)
 {
     QFile szablon(QStringLiteral(":/atari/podglad.xex"));  // the program as ld65 wrote it
     if (const auto program = szablon.open(QIODevice::ReadOnly) ? ZakodujProgramAtari(szablon.readAll(), zestaw) : std::nullopt)
-        return zapiszPlik(dialogi, sciezka, *program);
+        return zapiszPliki(dialogi, {{sciezka, *program}});
     return zglos(dialogi, {kNieZapisano, sciezka, QStringLiteral("Wbudowany program dla Atari jest uszkodzony.")});
 }
 

@@ -60,16 +60,14 @@ void Zapisz(StanEdytora &stan, Dialogi &dialogi);
 /** "Eksportuj": asks for a base name in the export folder, then writes what ZapiszEksport writes. */
 void Eksportuj(StanEdytora &stan, Dialogi &dialogi);
 
-/**
- * What stops the files of ZapiszEksport from being written, seen before any is: a name taken by a
- * folder, by something that is not a file or by a file that may not be replaced.
- */
-std::optional<BladPliku> PrzeszkodaEksportu(const QString &nazwa, bool zLiniaAutorska);
+/** The files that ZapiszEksport writes under a base name: ".FN2", ".KODY", ".KOLORY", ".TILES.BMP", then the base name itself. */
+QStringList PlikiEksportu(const QString &nazwa, bool zLiniaAutorska = true);
 
 /**
  * Writes the raw data files (base name + ".FN2", ".KODY", ".KOLORY"), the bitmap of all objects
- * (".TILES.BMP") and, unless told not to, the credit line (the base name itself), each file whole
- * or not at all. Stops at the first failure, told through the port and returned.
+ * (".TILES.BMP") and, unless told not to, the credit line (the base name itself): all of them or,
+ * when anything fails before they are put in place together, none. The failure is told through
+ * the port and returned.
  */
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
 

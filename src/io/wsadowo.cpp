@@ -19,17 +19,30 @@ public:
     }
 };
 
+/** Whether two paths name one file: links followed, "." and ".." read as a file dialog reads them. */
+bool tenSamPlik(const QString &a, const QString &b)
+{
+    const QString plik = QFileInfo(sciezkaBezwzgledna(a)).canonicalFilePath();
+    return !plik.isEmpty() && plik == QFileInfo(sciezkaBezwzgledna(b)).canonicalFilePath();
+}
+
 /**
  * A batch command: the set file loaded as "Wczytaj" loads it, set files only, then `zapisz`
- * writes from it. A failure goes to the stream, one message with its path and reason. Gives the
- * exit status.
+ * writes the files `wyniki` from it. None of them may be a file the command reads (`czytane`,
+ * the set file first): that is refused before anything is written. A failure goes to the
+ * stream, one message with its path and reason. Gives the exit status.
  */
 template <class Zapis>
-int wsadowo(const QString &zestaw, QTextStream &bledy, Zapis zapisz)
+int wsadowo(const QStringList &czytane, const QStringList &wyniki, QTextStream &bledy, Zapis zapisz)
 {
     BezUzytkownika nikt;
     StanEdytora stan = StanPoczatkowy();
-    std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw);
+    std::optional<BladPliku> blad = WczytajPlik(stan, nikt, czytane[0], Rodzaje::TylkoZestaw);
+    for (const QString &wynik : wyniki)
+        for (const QString &czytany : czytane)
+            if (!blad && tenSamPlik(wynik, czytany))
+                blad = BladPliku{kNieZapisano, wynik, czytany == czytane[0] ? QStringLiteral("To jest plik zestawu.")
+                                                                           : QStringLiteral("Ten plik jest czytany.")};
     if (!blad)
         blad = zapisz(stan, nikt);
     if (!blad)
@@ -38,25 +51,15 @@ int wsadowo(const QString &zestaw, QTextStream &bledy, Zapis zapisz)
     return 1;
 }
 
-/** Whether the path names the set file itself, which a batch command never replaces. */
-bool toZestaw(const QString &sciezka, const QString &zestaw)
-{
-    return QFileInfo(sciezkaBezwzgledna(zestaw)).canonicalFilePath() == QFileInfo(sciezka).canonicalFilePath();
-}
-
 } // namespace
 
 int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &bledy)
 {
     // The base name as the export dialog gives one. With the default base name the base file is
-    // the set file itself: the credit line does not replace the user's set.
+    // the set file itself: the credit line then does not replace the user's set.
     const QString cel = sciezkaBezwzgledna(nazwa);
-    const bool liniaAutorska = !toZestaw(cel, zestaw);
-    return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
-        // A build gets all of the files or none. (A folder missing or closed to writing stops the
-        // first file already.)
-        if (auto blad = PrzeszkodaEksportu(cel, liniaAutorska))
-            return blad;
+    const bool liniaAutorska = !tenSamPlik(cel, zestaw);
+    return wsadowo({zestaw}, PlikiEksportu(cel, liniaAutorska), bledy, [&](StanEdytora &stan, Dialogi &nikt) {
         return ZapiszEksport(stan, nikt, cel, liniaAutorska);
     });
 }
@@ -64,9 +67,7 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
 int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bledy)
 {
     const QString cel = sciezkaBezwzgledna(plik);
-    return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) -> std::optional<BladPliku> {
-        if (toZestaw(cel, zestaw))
-            return BladPliku{kNieZapisano, cel, QStringLiteral("To jest plik zestawu.")};
+    return wsadowo({zestaw}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
         return ZapiszProgramAtari(stan.zestaw, nikt, cel);
     });
 }

@@ -49,21 +49,43 @@ constexpr int numerKomorki(int znak, int wiersz, int piksel)
     return kKomorekZnaku * znak + 4 * wiersz + piksel;
 }
 
-/** Register of a bit pair (00 BAK, 01 PF0, 10 PF1, 11 PF2, or PF3 in an inverted character). */
+/** Column X (0 to 7) and row Y (0 to 15) of the object picture that shows cell p. */
+constexpr int kolumnaKomorki(int p)
+{
+    return p % 4 + 4 * (p / (2 * kKomorekZnaku));
+}
+constexpr int wierszKomorki(int p)
+{
+    return p % (2 * kKomorekZnaku) / 4;
+}
+
+/** Register of each bit pair (00 BAK, 01 PF0, 10 PF1, 11 PF2), the second row in an inverted character (11 PF3). */
+inline constexpr NrKoloru kRejestrPary[2][4]{{BAK, PF0, PF1, PF2}, {BAK, PF0, PF1, PF3}};
+
 constexpr NrKoloru rejestrPary(int para, bool negatyw)
 {
-    switch (para & 3) {
-    case 0: return BAK;
-    case 1: return PF0;
-    case 2: return PF1;
-    default: return negatyw ? PF3 : PF2;
-    }
+    return kRejestrPary[negatyw][para & 3];
+}
+
+/** The bit pair that shows register r: the inverse of the table above (PF3, like PF2, is 11). */
+constexpr int paraRejestru(int r)
+{
+    int para = 0;
+    while (para < 3 && kRejestrPary[r == PF3][para] != r)
+        ++para;
+    return para;
 }
 
 /** Bit pair of pixel x (0 = leftmost, bits 7-6) in a character row byte. */
 constexpr int paraPiksela(Bajt wiersz, int x)
 {
     return (wiersz >> (6 - 2 * x)) & 3;
+}
+
+/** The bits of register r at pixel x of a character row byte. */
+constexpr Bajt bityPiksela(int r, int x)
+{
+    return Bajt(paraRejestru(r) << (6 - 2 * x));
 }
 
 } // namespace edytor

@@ -39,6 +39,10 @@ constexpr Bajt kodUkladu(Tryb tryb, int k, int i)
     return static_cast<Bajt>(tryb == Tryb::Vendra ? i + 64 * kolumna : 2 * i + kolumna);
 }
 
+/** The registers of object i's 128 pixels, numbered as the cells of the editing grid. */
+using RejestryObiektu = std::array<NrKoloru, kKomorek>;
+RejestryObiektu Rejestry(const Zestaw &zestaw, int i);
+
 /** Fills the object table with the standard layout of a content mode. */
 void UstawUklad(Zestaw &zestaw, Tryb tryb);
 

@@ -18,17 +18,9 @@ void RysujObiekt(StanEdytora &stan, int i)
     const Piksele piksele(stan.miniatury);
     const int x0 = kBokObrazka * stan.WybranyObiekt;
     stan.zmiany |= ZmianaMiniatur;
-    for (const int k : kPozycjeWierszami) {
-        const Bajt kod = stan.zestaw.Obiekty[k][i];
-        const bool negatyw = kod & kBitNegatywu;
-        const int X0 = 4 * (k / 2);
-        const int Y0 = 8 * (k % 2);
-        for (int r = 0; r < kBajtowZnaku; ++r) {
-            const Bajt b = stan.zestaw.wierszZnaku(k, kod, r);
-            for (int x = 0; x < 4; ++x)
-                piksele.punkt(x0, x + X0, r + Y0, kolory[rejestrPary(paraPiksela(b, x), negatyw)]);
-        }
-    }
+    const RejestryObiektu rejestry = Rejestry(stan.zestaw, i);
+    for (int p = 0; p < kKomorek; ++p)
+        piksele.punkt(x0, kolumnaKomorki(p), wierszKomorki(p), kolory[rejestry[p]]);
 }
 
 void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3)

@@ -50,6 +50,16 @@ odmowa "Nie udało się zapisać pliku!" --atari z.ORB z.ORB
 grep -qx "To jest plik zestawu." bledy && cmp z.ORB "$dane/poczatek.ORB"
 (trap '' XFSZ; ulimit -f 1; odmowa "Nie udało się zapisać pliku!" --atari z.ORB duzy.XEX)
 grep -qx "Plik jest za duży." bledy
+# The export's data files fit under the limit, its bitmap does not: none of the five is written.
+(trap '' XFSZ; ulimit -f 10; odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB duzy)
+# No command writes over the set file it reads, by any name: one of the export's own, a link, "../".
+cp z.ORB GAME.KODY && ln -s z.ORB GAME.KOLORY && ln -s z.ORB link.XEX
+odmowa "Nie udało się zapisać pliku!" --eksportuj GAME.KODY GAME
+odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB GAME
+odmowa "Nie udało się zapisać pliku!" --atari z.ORB link.XEX
+odmowa "Nie udało się zapisać pliku!" --atari ./z.ORB "../${PWD##*/}/z.ORB"
+grep -qx "To jest plik zestawu." bledy && cmp z.ORB GAME.KODY && cmp z.ORB "$dane/poczatek.ORB"
+rm GAME.* link.XEX
 [ "$(ls)" = "bledy
 fifo
 out

@@ -125,6 +125,8 @@ void TestOkno::okno()
     klik("cmdExport");
     QCOMPARE(testy::czytaj(katalog.filePath(QStringLiteral("X.FN2"))), testy::czytaj(katalog.filePath(QStringLiteral("a.ORB"))).first(2048));
     QCOMPARE(d.komunikaty.size(), 2);
+    QTest::mouseClick(w("ZZ(42)"), Qt::LeftButton);
+    QCOMPARE(static_cast<QLabel *>(w("lblKODwart(1)"))->text(), QStringLiteral("$2A"));
     QStringList filtry;
     for (const auto &pytanie : d.pytania)
         filtry << pytanie.filtr;
@@ -143,13 +145,16 @@ void TestOkno::upuszczenie()
     const auto upusc = [&e](const QList<QUrl> &adresy) {
         QMimeData dane;
         dane.setUrls(adresy);
-        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, {});
+        // Proposed as a move, as a file manager does with Shift: the editor takes a copy, always.
+        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &dane, Qt::LeftButton, {});
+        wejscie.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(&e, &wejscie);
-        QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton, {});
+        QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &dane, Qt::LeftButton, {});
+        upuszczenie.setDropAction(Qt::MoveAction);
         if (wejscie.isAccepted())
             QApplication::sendEvent(&e, &upuszczenie);
         QCoreApplication::processEvents();
-        return wejscie.isAccepted();
+        return wejscie.isAccepted() && wejscie.dropAction() == Qt::CopyAction && upuszczenie.dropAction() == Qt::CopyAction;
     };
     const QUrl url = QUrl::fromLocalFile(plik);
     QVERIFY(!upusc({url, url}) && !upusc({QUrl::fromLocalFile(katalog.path())}) && !upusc({QUrl(QStringLiteral("http://x/b.ORB"))}));

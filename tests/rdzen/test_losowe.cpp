@@ -94,6 +94,7 @@ void TestLosowe::sesja()
         const int rodzaj = liczba(14), a = liczba(kKomorek);
         const Qt::MouseButton przycisk = std::array{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[liczba(4)];
         const int rejestr = liczba(s.pf3Dostepny() ? 5 : 4), x = liczba(129) - 2, y = liczba(241) - 2;
+        const int wybrany = liczba(3) ? liczba(kObiektow) : 0;  // object 0, which decides a loaded set's mode, often
         const auto kto = [&] { return QStringLiteral("seed %1, action %2, kind %3").arg(ziarno).arg(n).arg(rodzaj); };
 #define WYMAGAJ(w) QVERIFY2(w, qPrintable(kto() + QStringLiteral(": ") + QStringLiteral(#w)))
         bool otwarty = false, odswiezone = false, negatyw = false, bialy = false;
@@ -166,7 +167,7 @@ void TestLosowe::sesja()
             break;
         }
         case 10: {
-            const int i = liczba(kObiektow);
+            const int i = wybrany;
             WybierzObiekt(s, i);
             ZZ_DblClick(s, i);
             otwarty = !b.TylkoWybrany;
@@ -179,7 +180,7 @@ void TestLosowe::sesja()
             if (liczba(2))
                 s.TylkoWybrany = liczba(2);
             else
-                WybierzObiekt(s, liczba(kObiektow)), bialy = true;
+                WybierzObiekt(s, wybrany), bialy = true;
             break;
         case 12: {
             ZapamietajObiekt(s);
@@ -200,10 +201,7 @@ void TestLosowe::sesja()
             const QByteArray bajty = testy::czytaj(plik);
             Wczytaj(s, d);
             otwarty = odswiezone = true;
-            const bool tenSamTryb = s.TrybZawartosci == b.TrybZawartosci;
-            WYMAGAJ(!tenSamTryb || ZakodujZestaw(s.zestaw) == bajty);
-            for (int i = 0; i < kObiektow; ++i)
-                WYMAGAJ(tenSamObraz(obiekt(b, i), obiekt(s, i), tenSamTryb ? Tryb::Vendra : s.TrybZawartosci));
+            WYMAGAJ(s.TrybZawartosci == b.TrybZawartosci && ZakodujZestaw(s.zestaw) == bajty);
             WYMAGAJ(!d.komunikaty.join(u' ').contains(QStringLiteral("Uwaga")) && s.NazwaZestawu == QStringLiteral("z.ORB"));
         }
         }

@@ -129,13 +129,18 @@ void TestPliki::sesja()
 
     // Character sets alone, behind a 6-byte header: the standard table of the mode, without the
     // inverse flags the objects had; "JGP" on request.
+    // A set file's mode comes from object 0's characters, inverse bits aside: 10, 10, 74, 74 with
+    // the first code inverted is "Vendra" whatever the other objects hold (here "JGP").
     QByteArray inny = plik;
-    inny[2048 + 7] = char(0x99);  // object 7 at position 0: a code of no layout
+    for (int k = 0; k < kPozycji; ++k)
+        for (int i = 0; i < kObiektow; ++i)
+            inny[2048 + 64 * k + i] = char(i ? kodUkladu(Tryb::JGP, k, i) : (k ? 0 : 0x80) | (10 + 64 * (k / 2)));
     QVERIFY(testy::zapisz(tu("z.FNT"), "HEADER" + plik.first(2048)) && testy::zapisz(tu("i.ORB"), inny));
     d.pliki = {QStringLiteral("i.ORB"), QStringLiteral("z.FNT"), QStringLiteral("z.FNT")};
     d.odpowiedzi = {Odpowiedz::Nie, Odpowiedz::Tak};
     Wczytaj(s, d);
-    QCOMPARE(s.zestaw.Obiekty[0][7], Bajt(0x99));
+    QCOMPARE(ZakodujKody(s.zestaw.Obiekty).first(256), inny.mid(2048, 256));
+    QCOMPARE(s.TrybZawartosci, Tryb::Vendra);
     Wczytaj(s, d);
     for (int k = 0; k < kPozycji; ++k)
         for (int i = 0; i < kObiektow; ++i)
@@ -196,16 +201,20 @@ void TestPliki::bledy()
     // A file size limit stops the write half-way, also for root: the old file stays.
     rlimit stary{};
     getrlimit(RLIMIT_FSIZE, &stary);
-    const rlimit maly{1000, stary.rlim_max};
+    const rlimit maly{2100, stary.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &maly);
     d.pliki = {sciezka};
     d.odpowiedzi = {Odpowiedz::Ok};
     Zapisz(s, d);
+    // The export's data files fit, its bitmap does not: it writes none of them.
+    const QString x = katalog.filePath(QStringLiteral("X"));
+    const auto blad = ZapiszEksport(s, d, x);
     setrlimit(RLIMIT_FSIZE, &stary);
     QCOMPARE(testy::czytaj(sciezka), QByteArray("stary"));
     QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ORB")});
-    QCOMPARE(d.komunikaty.last(), QStringLiteral("Uwaga!: Nie udało się zapisać pliku!\n") + sciezka + QStringLiteral("\nPlik jest za duży."));
+    QVERIFY(blad && blad->sciezka == x + QStringLiteral(".TILES.BMP") && blad->powod == QStringLiteral("Plik jest za duży."));
+    QCOMPARE(d.komunikaty.at(1), QStringLiteral("Uwaga!: Nie udało się zapisać pliku!\n") + sciezka + QStringLiteral("\nPlik jest za duży."));
     QCOMPARE(s.NazwaZestawu, QStringLiteral("ZESTAW.ORB"));
 
     // The reason is the system error behind a failure, whatever errno holds by then; where there
@@ -224,12 +233,10 @@ void TestPliki::bledy()
     QCOMPARE(ZakodujZestaw(s.zestaw), ZakodujZestaw(przed.zestaw));
     QCOMPARE(s.NazwaZestawu, przed.NazwaZestawu);
 
-    // A picture that the bitmap writer does not take: no bitmap, no credit line, no success.
+    // A picture that the bitmap writer does not take: no file, no success.
     s.miniatury = s.obrazEksportu = QImage();
-    const QString x = katalog.filePath(QStringLiteral("X"));
-    const auto blad = ZapiszEksport(s, d, x);
-    QVERIFY(blad && blad->sciezka == x + QStringLiteral(".TILES.BMP") && QFile::exists(x + QStringLiteral(".KOLORY")));
-    QVERIFY(!QFile::exists(blad->sciezka) && !QFile::exists(x));
+    QCOMPARE(ZapiszEksport(s, d, x).value().sciezka, x + QStringLiteral(".TILES.BMP"));
+    QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ORB")});
 }
 
 QTEST_GUILESS_MAIN(TestPliki)
