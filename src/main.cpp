@@ -26,6 +26,7 @@ public:
         m_parser.setApplicationDescription(QStringLiteral(
             "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
             "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // "-style" is one word, as Qt reads it
         m_parser.addOption(m_eksport);
         m_parser.addOption(m_atari);
         m_parser.addOption(m_pomoc);
@@ -43,10 +44,15 @@ public:
     /** Whether the line read asks for the window: none of the editor's options and at most one file. */
     bool okno() const
     {
-        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_atari) && !m_parser.isSet(m_pomoc)
-               && !m_parser.isSet(QStringLiteral("version")) && m_parser.positionalArguments().size() <= 1;
+        return m_poprawny && !polecenie() && m_parser.positionalArguments().size() <= 1;
     }
     QString plik() const { return m_parser.positionalArguments().value(0); }
+    /** Whether the line names one of the editor's commands that need no window, right or wrong. */
+    bool polecenie() const
+    {
+        return m_parser.isSet(m_eksport) || m_parser.isSet(m_atari) || m_parser.isSet(m_pomoc)
+               || m_parser.isSet(QStringLiteral("version"));
+    }
 
     /** Everything else: the help, the version, the batch commands or a usage error. Gives the exit status. */
     int bezOkna()
@@ -96,19 +102,28 @@ private:
     bool m_poprawny = false;
 };
 
-/** What the windowless process sets up, then its command line read again, now with Qt's texts in Polish. */
-WierszPolecen przygotuj()
+/** What the windowless process sets up, then a command line read, now with Qt's texts in Polish. */
+WierszPolecen przygotuj(const QStringList &argumenty)
 {
     edytor::UstawPolski();
-    return WierszPolecen(QCoreApplication::arguments());
+    return WierszPolecen(argumenty);
+}
+
+/** An option of a shape that no Qt program takes: one letter, or a word of more than small letters. */
+bool nieQt(const QString &argument)
+{
+    if (!argument.startsWith(u'-'))
+        return false;
+    const QString slowo = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1).section(u'=', 0, 0);
+    return slowo.size() == 1 || std::any_of(slowo.cbegin(), slowo.cend(), [](QChar c) { return c < u'a' || c > u'z'; });
 }
 
 // Qt's messages while it makes the window's application object, held back until it is known
 // whether they are to be seen. When no platform comes up (no display answers), Qt has by then
-// taken -platform and the platform's own options out of the line. A line still wrong for the
-// editor by an option that no Qt program takes (Qt's own are words after a single dash: not a
-// "--" word, not a single letter) is a usage error, told as without a display. Otherwise Qt
-// fails as it would have.
+// taken -platform and the platform's own options out of the line, but not yet -style and its
+// like, with one dash or two. A line that names one of the editor's windowless commands yet is
+// wrong for the editor is a usage error, as it is with a display; so is one with an option that
+// no Qt program takes. Otherwise Qt fails as it would have.
 QtMessageHandler poprzedni = nullptr;
 QMutex straz;  // Qt's own threads may log while the application object is made
 QList<std::tuple<QtMsgType, const char *, int, const char *, const char *, QString>> wstrzymane;
@@ -124,11 +139,9 @@ void wypusc()
 void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
 {
     const QStringList argumenty = QCoreApplication::arguments();
-    const bool obca = std::any_of(argumenty.cbegin() + 1, argumenty.cend(), [](const QString &a) {
-        return a.startsWith(QStringLiteral("--")) ? a.size() > 2 : a.size() == 2 && a.startsWith(u'-');
-    });
-    if (typ == QtFatalMsg && obca && !WierszPolecen(argumenty).poprawny())
-        std::_Exit(przygotuj().bezOkna());
+    if (const WierszPolecen wiersz(argumenty); typ == QtFatalMsg && !wiersz.poprawny()
+        && (wiersz.polecenie() || std::any_of(argumenty.cbegin() + 1, argumenty.cend(), nieQt)))
+        std::_Exit(przygotuj(argumenty).bezOkna());
     {
         const QMutexLocker blokada(&straz);
         wstrzymane.append({typ, kontekst.file, kontekst.line, kontekst.function, kontekst.category, tekst});
@@ -156,15 +169,17 @@ int main(int argc, char *argv[])
         // Nothing here needs a plugin. Without this, writing the bitmap would load every image
         // format plugin, only to ask each whether it writes BMP in place of Qt's own writer.
         QCoreApplication::setLibraryPaths({});
-        return przygotuj().bezOkna();
+        return przygotuj(argumenty).bezOkna();
     }
 
     poprzedni = qInstallMessageHandler(wstrzymaj);
     const auto aplikacja = edytor::UtworzAplikacje(argc, argv);
     wypusc();
-    WierszPolecen wiersz(QCoreApplication::arguments());
+    // What Qt left asks for a window, or the line had options of Qt's where no window is made:
+    // a usage error, whether a display answers or not.
+    const WierszPolecen wiersz(QCoreApplication::arguments());
     if (!wiersz.okno())
-        return wiersz.bezOkna();
+        return przygotuj(argumenty).bezOkna();
 
     edytor::Edytor okno;
     okno.show();

@@ -28,6 +28,7 @@ odpowiedz() {
         w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
         [ -z "$w" ] || break; sleep 0.1
     done
+    [ -n "$w" ] || { echo "\"$1\" never appeared" >&2; return 1; }
     timeout 5 xdotool windowfocus --sync "$w"
     [ -z "${2:-}" ] || xdotool type --delay 8 "$2"
     xdotool key Return
@@ -60,6 +61,9 @@ grep -q "^Edytor obiektów" D
 [ "$(convert D.TILES.BMP -crop 8x4+544+0 +repage -format '%[hex:p{0,0}] %[hex:p{4,2}]' info:)" = "FF982C 27F927" ]
 # Fusion's button has round corners; the Windows style would draw a black shadow at "Wczytaj"'s.
 [ "$(import -window "$okno" png:- | convert - -format '%[hex:p{616,320}]' info:)" != 000000 ]
+# A batch command takes none of Qt's options, with a display as without one.
+kod=0; "$program" -style Fusion --eksportuj a.ORB W 2>/dev/null || kod=$?
+[ "$kod" = 2 ] && [ ! -e W.FN2 ]
 unset DISPLAY
 "$program" --eksportuj a.ORB W
 for koncowka in "" .FN2 .KODY .KOLORY .TILES.BMP; do cmp "D$koncowka" "W$koncowka"; done

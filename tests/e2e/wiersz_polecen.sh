@@ -10,14 +10,18 @@ pomoc=$("$program" --help)
 # A wrong line is a usage error with no display and with one that does not answer, also where
 # Qt's -platform brings up a platform that needs none.
 for ekran in "" :99999; do
-    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "--atari" "--eksportuj a --atari" "-platform offscreen --nie-ma"; do
+    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "--atari" "--eksportuj a --atari" "-platform offscreen --nie-ma" \
+        "-style Fusion --eksportuj a"; do
         kod=0; env ${ekran:+DISPLAY=$ekran} "$program" $zle >wyjscie 2>bledy || kod=$?
         [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$ekran $zle: $kod" >&2; exit 1; }
     done
 done
-# A right line with a display that does not answer fails as Qt fails, not as a usage error.
-kod=0; DISPLAY=:99999 "$program" -style Fusion "$dane/poczatek.ORB" 2>bledy || kod=$?
-[ "$kod" != 0 ] && [ "$kod" != 2 ] && ! grep -q "Użycie" bledy || { echo "-style with no display: $kod" >&2; exit 1; }
+# A right line with a display that does not answer fails as Qt fails, not as a usage error;
+# Qt takes its options with two dashes too.
+for styl in -style --style; do
+    kod=0; DISPLAY=:99999 "$program" $styl Fusion "$dane/poczatek.ORB" 2>bledy || kod=$?
+    [ "$kod" != 0 ] && [ "$kod" != 2 ] && ! grep -q "Użycie" bledy || { echo "$styl with no display: $kod" >&2; exit 1; }
+done
 # -platform takes the window there, display or not; it runs until stopped.
 kod=0; timeout 2 "$program" -platform offscreen "$dane/poczatek.ORB" 2>bledy || kod=$?
 [ "$kod" = 124 ] && ! grep -q "Użycie" bledy || { echo "-platform offscreen: $kod" >&2; exit 1; }
