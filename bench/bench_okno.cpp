@@ -114,13 +114,12 @@ std::pair<double, double> start(const char *program)
     return {ms, mib};
 }
 
-// One batch export of the set file to files named `nazwa`: ms from the start to the end of the
-// process; -1 when it failed.
-double eksport(const char *program, const QProcessEnvironment &zmienne, const QString &nazwa)
+// One batch command on the set file: ms from the start to the end of the process; -1 when it failed.
+double wsadowe(const char *program, const QProcessEnvironment &zmienne, const QStringList &argumenty)
 {
     QProcess p;
     const double t0 = teraz();
-    uruchom(p, program, zmienne, {QStringLiteral("--eksportuj"), QStringLiteral("POMIAR.ORB"), nazwa});
+    uruchom(p, program, zmienne, argumenty);
     const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     return ok ? teraz() - t0 : -1;
 }
@@ -171,7 +170,7 @@ int main(int argc, char *argv[])
         return s.zestaw.WartoscKoloru[PF0] == 16 * (q / 8) + 2 * (q % 8) ? t : -1;
     });
 
-    std::vector<double> czas[2], pamiec[2], wsadowo[2]; // [0] the bare program, [1] the editor
+    std::vector<double> czas[2], pamiec[2], wsadowo[2], obraz[2]; // [0] the bare program, [1] the editor
     x = xcb_connect(nullptr, nullptr);
     free(xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr));
     const uint32_t maska = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
@@ -183,9 +182,12 @@ int main(int argc, char *argv[])
     for (int n = 0; n <= kRund; ++n)
         for (int i : {0, 1}) { // each export to new files: none is asked to overwrite
             const auto [ms, mib] = start(i ? EDYTOR : PUSTE_OKNO);
-            const double wsad = eksport(i ? EDYTOR : PUSTY_RDZEN, bezEkranu, QString::number(n));
+            const double wsad = wsadowe(i ? EDYTOR : PUSTY_RDZEN, bezEkranu, {QStringLiteral("--eksportuj"), QStringLiteral("POMIAR.ORB"), QString::number(n)});
+            if (n == 0 && i) // the export's picture as a PNG, brought back in each later round
+                QImage(katalog.filePath(QStringLiteral("0.TILES.BMP"))).save(katalog.filePath(QStringLiteral("OBRAZ.png")));
+            const double zObrazu = wsadowe(i ? EDYTOR : PUSTY_RDZEN, bezEkranu, {QStringLiteral("--z-obrazu"), QStringLiteral("POMIAR.ORB"), QStringLiteral("OBRAZ.png"), QStringLiteral("Z.ORB")});
             if (n > 0)
-                czas[i].push_back(ms), pamiec[i].push_back(mib), wsadowo[i].push_back(wsad);
+                czas[i].push_back(ms), pamiec[i].push_back(mib), wsadowo[i].push_back(wsad), obraz[i].push_back(zObrazu);
         }
     // Each export wrote to its own names: five files for each of the rounds, the first included.
     const qsizetype zapisane = QDir(katalog.path(), QStringLiteral("[0-9]*")).count();
@@ -197,5 +199,7 @@ int main(int argc, char *argv[])
     char opis[64];
     std::snprintf(opis, sizeof opis, "batch export, no display, %lld/%d files", qint64(zapisane), 5 * (kRund + 1));
     stosunek(opis, zapisane == 5 * (kRund + 1) ? mediana(wsadowo[1]) : -1, mediana(wsadowo[0]), 1.5, "ms");
+    const bool takiSam = testy::czytaj(katalog.filePath(QStringLiteral("Z.ORB"))) == pomiary::plikPomiarowy();
+    stosunek("the export's picture (PNG) back into the set, no display", takiSam ? mediana(obraz[1]) : -1, mediana(obraz[0]), 1.5, "ms");
     return !wBudzecie;
 }

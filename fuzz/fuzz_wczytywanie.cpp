@@ -3,17 +3,62 @@
 // then saved loads back the same; nothing crashes (the sanitizers watch the rest).
 
 #include "io/formaty.h"
+#include "io/obraz.h"
 #include "io/pliki.h"
 #include "wspolne.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace edytor;
+
+namespace {
+
+/**
+ * The picture decoder on a picture of the objects whose 4 x 2 blocks take, byte by byte, one of
+ * the set's five colours or another, a byte of 0xFF a stray pixel too, taken into a set of the
+ * first 2580 bytes: what it takes, the set then shows, and nothing else changes.
+ */
+void obraz(const std::uint8_t *dane, std::size_t rozmiar)
+{
+    const Zestaw zestaw = OdczytajZestaw(QByteArray(reinterpret_cast<const char *>(dane), qsizetype(std::min<std::size_t>(rozmiar, 2580))).leftJustified(2580, '\0')).value();
+    const auto &kolory = zestaw.KolorEkranowy;
+    QImage obraz(2048, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 2048; ++x) {
+            const std::uint8_t b = dane[(y / 2 * 512 + x / 4) % rozmiar];
+            obraz.setPixel(x, y, b == 0xFF && x % 4 == 3 ? qRgb(1, 2, 3) : b % 6 < 5 ? kolory[b % 6] : qRgb(b, 0, 0));
+        }
+    const Tryb tryb = Tryb(dane[0] % 2);
+    const auto wynik = ZObrazu(obraz, zestaw, tryb);
+    if (const Zestaw *z = std::get_if<Zestaw>(&wynik)) {
+        for (int i = 0; i < kObiektow; ++i)
+            for (int p = 0; p < kKomorek; ++p)
+                if (kolory[Rejestry(*z, i)[p]] != obraz.pixel(32 * i + 4 * kolumnaKomorki(p), 2 * wierszKomorki(p)))
+                    std::abort();
+        Zestaw bez = *z;  // the new set without its new characters and inverse bits; "JGP" gains none
+        bez.Znaki = zestaw.Znaki;
+        for (int k = 0; k < kPozycji; ++k)
+            for (int i = 0; i < kObiektow; ++i) {
+                if (tryb == Tryb::JGP && (bez.Obiekty[k][i] & ~zestaw.Obiekty[k][i] & 0x80))
+                    std::abort();
+                bez.Obiekty[k][i] = (bez.Obiekty[k][i] & 0x7F) | (zestaw.Obiekty[k][i] & 0x80);
+            }
+        if (ZakodujZestaw(bez) != ZakodujZestaw(zestaw))
+            std::abort();
+    } else if (std::get<QString>(wynik).isEmpty()) {
+        std::abort();
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dane, std::size_t rozmiar)
 {
     static const StanEdytora poczatek = StanPoczatkowy();
     const QByteArray bajty(reinterpret_cast<const char *>(dane), qsizetype(rozmiar));
+    if (rozmiar > 0)
+        obraz(dane, rozmiar);
     const std::optional<Zawartosc> zawartosc = OdczytajZawartosc(bajty);
     const bool wziety = rozmiar == 2048 || rozmiar == 2054 || rozmiar == 2580;
     if (zawartosc.has_value() != wziety)

@@ -29,11 +29,12 @@ public:
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // "-style" is one word, as Qt reads it
         m_parser.addOption(m_eksport);
         m_parser.addOption(m_atari);
+        m_parser.addOption(m_obraz);
         m_parser.addOption(m_pomoc);
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(QStringLiteral("PLIK"),
-                                       QStringLiteral("Plik do wczytania w oknie (przy --eksportuj i --atari zestaw, "
-                                                      "potem NAZWA albo PLIK)."),
+                                       QStringLiteral("Plik do wczytania w oknie: zestaw, znaki albo obraz obiektów "
+                                                      "(przy poleceniach bez okna zestaw, potem ich pliki)."),
                                        QStringLiteral("[PLIK]"));
         m_poprawny = m_parser.parse(argumenty);
     }
@@ -50,7 +51,7 @@ public:
     /** Whether the line names one of the editor's commands that need no window, right or wrong. */
     bool polecenie() const
     {
-        return m_parser.isSet(m_eksport) || m_parser.isSet(m_atari) || m_parser.isSet(m_pomoc)
+        return m_parser.isSet(m_eksport) || m_parser.isSet(m_atari) || m_parser.isSet(m_obraz) || m_parser.isSet(m_pomoc)
                || m_parser.isSet(QStringLiteral("version"));
     }
 
@@ -64,21 +65,26 @@ public:
         if (m_poprawny && m_parser.isSet(QStringLiteral("version")))
             m_parser.showVersion();
         const QStringList nazwy = m_parser.positionalArguments();
-        const bool eksport = m_parser.isSet(m_eksport), atari = m_parser.isSet(m_atari);
-        const bool nazwyDobre = !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString());
-        if (m_poprawny && eksport && !atari && nazwyDobre)
-            return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
-        if (m_poprawny && atari && !eksport && nazwyDobre)
+        const bool eksport = m_parser.isSet(m_eksport), atari = m_parser.isSet(m_atari), obraz = m_parser.isSet(m_obraz);
+        const bool jedno = eksport + atari + obraz == 1, niepuste = !nazwy.contains(QString());
+        if (m_poprawny && jedno && niepuste && nazwy.size() >= 1 + obraz && nazwy.size() <= 2 + obraz) {
+            if (obraz)
+                return edytor::ObrazWsadowy(nazwy[0], nazwy[1], nazwy.value(2, nazwy[0]), bledy);
+            if (eksport)
+                return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
             return edytor::ProgramWsadowy(nazwy[0], nazwy.value(1, nazwy[0] + QStringLiteral(".XEX")), bledy);
+        }
         bledy << "edytor-obiektow: "
-              << (!m_poprawny         ? m_parser.errorText()
-                  : eksport && atari  ? QStringLiteral("--eksportuj i --atari razem.")
-                  : eksport           ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
-                  : atari             ? QStringLiteral("--atari wymaga ZESTAW.ORB i najwyżej PLIKU, niepustych.")
-                                      : QStringLiteral("za dużo plików."))
+              << (!m_poprawny ? m_parser.errorText()
+                  : eksport + atari + obraz > 1 ? QStringLiteral("najwyżej jedno z --eksportuj, --atari, --z-obrazu.")
+                  : eksport   ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
+                  : atari     ? QStringLiteral("--atari wymaga ZESTAW.ORB i najwyżej PLIKU, niepustych.")
+                  : obraz     ? QStringLiteral("--z-obrazu wymaga ZESTAW.ORB, OBRAZU i najwyżej WYNIKU, niepustych.")
+                              : QStringLiteral("za dużo plików."))
               << "\nUżycie: edytor-obiektow [PLIK]\n"
                  "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
                  "       edytor-obiektow --atari ZESTAW.ORB [PLIK]\n"
+                 "       edytor-obiektow --z-obrazu ZESTAW.ORB OBRAZ [WYNIK]\n"
                  "Więcej: edytor-obiektow --help"
               << Qt::endl;
         return 2;
@@ -97,6 +103,11 @@ private:
                                                     "domyślnie PLIK to ścieżka zestawu z końcówką .XEX. Uruchamia się "
                                                     "go w emulatorze (atari800 -run PLIK) albo na Atari z dysku lub "
                                                     "przez SIO.")};
+    const QCommandLineOption m_obraz{QStringLiteral("z-obrazu"),
+                                     QStringLiteral("Bez okna bierze obiekty zestawu ZESTAW.ORB z OBRAZU w układzie "
+                                                    "NAZWA.TILES.BMP eksportu (4096 x 32 albo jego lewa połowa, 2048 x 32; "
+                                                    "czytana jest tylko lewa połowa; BMP, PNG i inne formaty Qt) i "
+                                                    "zapisuje zestaw WYNIK (domyślnie sam ZESTAW.ORB).")};
     // Qt's own help option would describe itself and --help-all in English.
     const QCommandLineOption m_pomoc{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
     bool m_poprawny = false;

@@ -5,11 +5,14 @@
 #include "edit/tryby.h"
 #include "informacje.h"
 #include "io/formaty.h"
+#include "io/obraz.h"
 #include "view/miniatury.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -108,11 +111,11 @@ std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
                      plik.isDir() ? opisBledu(EISDIR) : plik.isFile() ? opisBledu(EACCES) : QStringLiteral("To nie jest plik.")};
 }
 
-/**
- * Writes whole files or none: each into a temporary file beside it first, and only once all of
- * them are written are they put in place. Until then a failure leaves every old file as it was.
- */
-std::optional<BladPliku> zapiszPliki(Dialogi &dialogi, const QList<std::pair<QString, QByteArray>> &pliki)
+} // namespace
+
+// Each file goes into a temporary file beside it first, and only once all of them are written
+// are they put in place. Until then a failure leaves every old file as it was.
+std::optional<BladPliku> ZapiszPliki(Dialogi &dialogi, const QList<std::pair<QString, QByteArray>> &pliki)
 {
     for (const auto &plik : pliki)
         if (auto przeszkoda = przeszkodaZapisu(plik.first))
@@ -133,8 +136,6 @@ std::optional<BladPliku> zapiszPliki(Dialogi &dialogi, const QList<std::pair<QSt
             return zglos(dialogi, {kNieZapisano, plik->fileName(), powodBledu(*plik, QStringLiteral("Nie zapisano wszystkich danych."))});
     return std::nullopt;
 }
-
-} // namespace
 
 QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder)
 {
@@ -173,17 +174,41 @@ std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const 
     if (!plik.open(QIODevice::ReadOnly))
         return zglos(dialogi, {nieOdczytano, info.filePath(), powodBledu(plik, QStringLiteral("Nie można otworzyć pliku."))});
 
-    // Read, decode, apply: the set changes only once the whole file is in as measured.
+    // Read, decode, apply: the set changes only once the whole file is in as measured. A picture
+    // is told by what Qt reads from it, anything else by its size alone.
+    constexpr qint64 kNajwiekszyObraz = 64 << 20;
     const qint64 rozmiar = plik.size();
     const bool znaki = rozmiar == kRozmiarZnakow || rozmiar == kRozmiarZnakowZNaglowkiem;
-    if (rozmiar != kRozmiarZestawu && (!znaki || rodzaje == Rodzaje::TylkoZestaw)) {
-        const QString niepoprawny = QStringLiteral("Niepoprawny format pliku!");
-        dialogi.komunikat(niepoprawny, kUwaga, Przyciski::Ok, Ikona::Blad);
-        return BladPliku{niepoprawny, info.filePath(), QString()};
-    }
-    const QByteArray bajty = plik.read(rozmiar + 1);
+    const bool zestaw = rozmiar == kRozmiarZestawu || (znaki && rodzaje == Rodzaje::Wszystkie);
+    const bool obraz = rodzaje != Rodzaje::TylkoZestaw && rozmiar <= kNajwiekszyObraz;
+    const auto niepoprawny = [&] {
+        dialogi.komunikat(QStringLiteral("Niepoprawny format pliku!"), kUwaga, Przyciski::Ok, Ikona::Blad);
+        return BladPliku{QStringLiteral("Niepoprawny format pliku!"), info.filePath(), QString()};
+    };
+    if (!zestaw && !obraz)
+        return niepoprawny();
+    QByteArray bajty = plik.read(rozmiar + 1);
     if (bajty.size() != rozmiar)
         return zglos(dialogi, {nieOdczytano, info.filePath(), powodBledu(plik, QStringLiteral("Plik zmienił rozmiar podczas odczytu."))});
+    if (obraz) {
+        const QString niewczytany = QStringLiteral("Nie udało się wczytać obrazu!");
+        QBuffer bufor(&bajty);
+        QImageReader czytnik(&bufor);
+        if (const QImage wczytany = czytnik.read(); !wczytany.isNull()) {
+            const auto wynik = ZObrazu(wczytany, stan.zestaw, stan.TrybZawartosci);
+            if (const QString *powod = std::get_if<QString>(&wynik)) {
+                const BladPliku blad{niewczytany, info.filePath(), *powod};
+                dialogi.komunikat(blad.tekst(), kUwaga, Przyciski::Ok, Ikona::Ostrzezenie);
+                return blad;
+            }
+            ZastosujZawartosc(stan, dialogi, std::get<Zestaw>(wynik), stan.NazwaZestawu);
+            return std::nullopt;
+        }
+        if (rodzaje == Rodzaje::TylkoObraz)
+            return zglos(dialogi, {niewczytany, info.filePath(), czytnik.errorString()});
+    }
+    if (!zestaw)
+        return niepoprawny();
     // The bytes have the measured size, so they decode as the kind of that size.
     ZastosujZawartosc(stan, dialogi, OdczytajZawartosc(bajty).value(), info.fileName());
     return std::nullopt;
@@ -233,7 +258,7 @@ void Zapisz(StanEdytora &stan, Dialogi &dialogi)
     const auto sciezka = wybierzPlik(
         stan, dialogi, {true, stan.folder, QStringLiteral("Obiekty ORB$4+ (*.ORB)|*.ORB|Wszystkie pliki (*.*)|*.*"),
                         stan.NazwaZestawu});
-    if (!sciezka || !czyZastapic(dialogi, *sciezka) || zapiszPliki(dialogi, {{*sciezka, bajty}}))
+    if (!sciezka || !czyZastapic(dialogi, *sciezka) || ZapiszPliki(dialogi, {{*sciezka, bajty}}))
         return;
     stan.NazwaZestawu = QFileInfo(*sciezka).fileName();
     dialogi.komunikat(QStringLiteral("Zestaw znaków został pomyślnie zapisany"), QStringLiteral("Informacja"),
@@ -279,7 +304,7 @@ std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, cons
                                                    {pliki[3], *bmp}};
     if (zLiniaAutorska)
         zawartosc.append({pliki[4], informacje::liniaAutorska().toUtf8()});
-    if (auto blad = zapiszPliki(dialogi, zawartosc))
+    if (auto blad = ZapiszPliki(dialogi, zawartosc))
         return blad;
     stan.NazwaZestawu = QFileInfo(nazwa).fileName();
     return std::nullopt;
@@ -289,7 +314,7 @@ std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialo
 {
     QFile szablon(QStringLiteral(":/atari/podglad.xex"));  // the program as ld65 wrote it
     if (const auto program = szablon.open(QIODevice::ReadOnly) ? ZakodujProgramAtari(szablon.readAll(), zestaw) : std::nullopt)
-        return zapiszPliki(dialogi, {{sciezka, *program}});
+        return ZapiszPliki(dialogi, {{sciezka, *program}});
     return zglos(dialogi, {kNieZapisano, sciezka, QStringLiteral("Wbudowany program dla Atari jest uszkodzony.")});
 }
 

@@ -33,15 +33,16 @@ QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder = QDir:
  */
 QString powodBledu(const QFileDevice &plik, const QString &inny);
 
-/** What a load takes: a set file or character sets, or a set file alone (the batch commands). */
-enum class Rodzaje { Wszystkie, TylkoZestaw };
+/** What a load takes: anything below, a set file alone or a picture alone (the batch commands). */
+enum class Rodzaje { Wszystkie, TylkoZestaw, TylkoObraz };
 
 /**
- * Reads a file into the set: a set file (2580 bytes) or two character sets (2048, or 2054 with a
- * header), told apart by size alone; for character sets in "Vendra" the port asks whether to
- * switch to "JGP". Every failure is told through the port as well as returned. After a read the
- * thumbnails are redrawn, the mode follows the table and the selected object is opened again.
- * The next file dialog opens in the file's folder.
+ * Reads a file into the set: a picture of the objects, in any format Qt reads (ZObrazu: the set
+ * keeps its name, and a refusal is a warning), or else by size alone a set file (2580 bytes) or
+ * two character sets (2048, or 2054 with a header); for character sets in "Vendra" the port asks
+ * whether to switch to "JGP". Every failure is told through the port as well as returned. After
+ * a read the thumbnails are redrawn, the mode follows the table and the selected object is
+ * opened again. The next file dialog opens in the file's folder.
  */
 std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const QString &sciezka, Rodzaje rodzaje = Rodzaje::Wszystkie);
 
@@ -70,6 +71,9 @@ QStringList PlikiEksportu(const QString &nazwa, bool zLiniaAutorska = true);
  * the port and returned.
  */
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
+
+/** Writes whole files or none: all into temporary files first, then put in place together. Failures as ZapiszEksport's. */
+std::optional<BladPliku> ZapiszPliki(Dialogi &dialogi, const QList<std::pair<QString, QByteArray>> &pliki);
 
 /** Writes the Atari view of the set: the program built into the editor with the set's data in it, whole or not at all. */
 std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialogi, const QString &sciezka);

@@ -28,21 +28,21 @@ bool tenSamPlik(const QString &a, const QString &b)
 
 /**
  * A batch command: the set file loaded as "Wczytaj" loads it, set files only, then `zapisz`
- * writes the files `wyniki` from it. None of them may be a file the command reads (`czytane`,
- * the set file first): that is refused before anything is written. A failure goes to the
+ * writes the files `wyniki` from it. None of them may be one of the files `czytane` that the
+ * command reads: that is refused before anything is written. A failure goes to the
  * stream, one message with its path and reason. Gives the exit status.
  */
 template <class Zapis>
-int wsadowo(const QStringList &czytane, const QStringList &wyniki, QTextStream &bledy, Zapis zapisz)
+int wsadowo(const QString &zestaw, const QStringList &czytane, const QStringList &wyniki, QTextStream &bledy, Zapis zapisz)
 {
     BezUzytkownika nikt;
     StanEdytora stan = StanPoczatkowy();
-    std::optional<BladPliku> blad = WczytajPlik(stan, nikt, czytane[0], Rodzaje::TylkoZestaw);
+    std::optional<BladPliku> blad = WczytajPlik(stan, nikt, zestaw, Rodzaje::TylkoZestaw);
     for (const QString &wynik : wyniki)
         for (const QString &czytany : czytane)
             if (!blad && tenSamPlik(wynik, czytany))
-                blad = BladPliku{kNieZapisano, wynik, czytany == czytane[0] ? QStringLiteral("To jest plik zestawu.")
-                                                                           : QStringLiteral("Ten plik jest czytany.")};
+                blad = BladPliku{kNieZapisano, wynik, czytany == zestaw ? QStringLiteral("To jest plik zestawu.")
+                                                                        : QStringLiteral("To jest plik obrazu.")};
     if (!blad)
         blad = zapisz(stan, nikt);
     if (!blad)
@@ -59,7 +59,7 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
     // the set file itself: the credit line then does not replace the user's set.
     const QString cel = sciezkaBezwzgledna(nazwa);
     const bool liniaAutorska = !tenSamPlik(cel, zestaw);
-    return wsadowo({zestaw}, PlikiEksportu(cel, liniaAutorska), bledy, [&](StanEdytora &stan, Dialogi &nikt) {
+    return wsadowo(zestaw, {zestaw}, PlikiEksportu(cel, liniaAutorska), bledy, [&](StanEdytora &stan, Dialogi &nikt) {
         return ZapiszEksport(stan, nikt, cel, liniaAutorska);
     });
 }
@@ -67,8 +67,18 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
 int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bledy)
 {
     const QString cel = sciezkaBezwzgledna(plik);
-    return wsadowo({zestaw}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
+    return wsadowo(zestaw, {zestaw}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
         return ZapiszProgramAtari(stan.zestaw, nikt, cel);
+    });
+}
+
+int ObrazWsadowy(const QString &zestaw, const QString &obraz, const QString &wynik, QTextStream &bledy)
+{
+    const QString cel = sciezkaBezwzgledna(wynik);
+    return wsadowo(zestaw, {obraz}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
+        if (auto blad = WczytajPlik(stan, nikt, obraz, Rodzaje::TylkoObraz))
+            return blad;
+        return ZapiszPliki(nikt, {{cel, ZakodujZestaw(stan.zestaw)}});
     });
 }
 

@@ -22,4 +22,12 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
  */
 int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bledy);
 
+/**
+ * A picture brought back into a set without a window: loads the set file as the batch export
+ * does, takes its objects from the picture as a picture dropped on the window is taken (ZObrazu),
+ * and writes the set file `wynik`, whole or not at all, never over the picture. Failures and
+ * exit status as the batch export's.
+ */
+int ObrazWsadowy(const QString &zestaw, const QString &obraz, const QString &wynik, QTextStream &bledy);
+
 } // namespace edytor

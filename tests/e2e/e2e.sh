@@ -20,7 +20,8 @@ visual=$(xdpyinfo | awk '/default visual id/ {print $4}')
 okno=$(timeout 20 xdotool search --sync --onlyvisible --name '^Edytor obiektów')
 
 klik() { xdotool mousemove --sync --window "$okno" "$1" "$2" click --repeat "${3:-1}" --delay 60 1; }
-# Waits for the window of that title, types the text into it, presses Return, waits until it is gone.
+# Waits for the window of that title, types the text into it, presses Return, waits until it is
+# gone; fails at once, naming it, if it never comes.
 odpowiedz() {
     local w=""
     # A search dies on a window that goes away while it looks (BadWindow): it is tried again.
@@ -32,7 +33,9 @@ odpowiedz() {
     timeout 5 xdotool windowfocus --sync "$w"
     [ -z "${2:-}" ] || xdotool type --delay 8 "$2"
     xdotool key Return
-    for _ in $(seq 200); do xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0; sleep 0.05; done
+    # Gone once its own window is no longer shown. A search of all windows would not do: it dies on
+    # any window that goes away while it looks, which reads as gone while the dialog is still open.
+    for _ in $(seq 200); do [ "$(xwininfo -id "$w" 2>/dev/null | grep -c IsViewable)" = 1 ] || return 0; sleep 0.05; done
     echo "\"$1\" still open" >&2; return 1
 }
 zapisz() { klik 688 312; odpowiedz "Zachowaj jako" "$tmp/$1"; odpowiedz Informacja; }

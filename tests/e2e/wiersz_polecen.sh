@@ -64,6 +64,21 @@ odmowa "Nie udało się zapisać pliku!" --atari z.ORB link.XEX
 odmowa "Nie udało się zapisać pliku!" --atari ./z.ORB "../${PWD##*/}/z.ORB"
 grep -qx "To jest plik zestawu." bledy && cmp z.ORB GAME.KODY && cmp z.ORB "$dane/poczatek.ORB"
 rm GAME.* link.XEX
+# A picture of the objects brought back: the export's bitmap, its left half and a PNG of it give
+# the set file back byte for byte; a refused picture, a file that is no picture, a FIFO, a folder
+# and the picture itself as the result leave the set file as it was, to its time stamp.
+cp "$dane/sesja.ORB" s.ORB && "$program" --eksportuj s.ORB E
+convert E.TILES.BMP -crop 2048x32+0+0 +repage L.png
+for obraz in E.TILES.BMP L.png; do "$program" --z-obrazu s.ORB $obraz w.ORB && cmp w.ORB s.ORB; done
+convert L.png -fill '#010203' -draw 'point 41,3' Z.png && touch -d @946684800 s.ORB
+odmowa "Nie udało się wczytać obrazu!" --z-obrazu s.ORB Z.png
+grep -qx "Obiekt 1, piksel (2, 1): blok 4 x 2 ma więcej niż jeden kolor." bledy
+odmowa "Nie udało się wczytać obrazu!" --z-obrazu s.ORB znaki.FN2
+odmowa "Nie udało się odczytać pliku!" --z-obrazu s.ORB fifo
+odmowa "Nie udało się odczytać pliku!" --z-obrazu s.ORB out
+odmowa "Nie udało się zapisać pliku!" --z-obrazu s.ORB L.png L.png
+[ "$(stat -c %Y s.ORB)" = 946684800 ] && cmp s.ORB "$dane/sesja.ORB"
+rm E* L.png Z.png s.ORB w.ORB
 [ "$(ls)" = "bledy
 fifo
 out

@@ -163,6 +163,19 @@ void TestOkno::upuszczenie()
     QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("b.ORB"));
     QCOMPARE(e.stan().folder, katalog.path());  // the next dialog opens beside the dropped file
     QCOMPARE(e.stan().zestaw.Znaki[0][8 * 42 + 7], Bajt(testy::czytaj(plik)[8 * 42 + 7]));
+    // A picture of the objects comes into the set as it is drawn; one that cannot be shown, not at all.
+    testy::SkryptoweDialogi d;
+    e.ustawDialogi(&d);
+    QImage obraz = e.stan().miniatury;
+    obraz.fill(e.stan().zestaw.KolorEkranowy[PF1]);
+    const QString png = katalog.filePath(QStringLiteral("o.png"));
+    QVERIFY(obraz.save(png) && upusc({QUrl::fromLocalFile(png)}));
+    QCOMPARE(e.stan().miniatury, obraz);
+    QCOMPARE(e.stan().NazwaZestawu, QStringLiteral("b.ORB"));
+    QVERIFY(obraz.copy(0, 0, 9, 9).save(png) && upusc({QUrl::fromLocalFile(png)}));
+    QCOMPARE(e.stan().miniatury, obraz);
+    QCOMPARE(d.komunikaty, QStringList{QStringLiteral("Uwaga!: Nie udało się wczytać obrazu!\n") + png
+                                       + QStringLiteral("\nObraz ma 9 x 9 pikseli, a powinien mieć 4096 x 32 albo 2048 x 32.")});
 }
 
 void TestOkno::dialogPlikow()

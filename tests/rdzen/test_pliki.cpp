@@ -11,6 +11,7 @@
 #include "edit/zamiana.h"
 #include "edit/zapamietanie.h"
 #include "io/formaty.h"
+#include "io/obraz.h"
 #include "io/pliki.h"
 #include "view/miniatury.h"
 #include "view/paleta.h"
@@ -21,6 +22,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
+#include <random>
 #include <sys/resource.h>
 
 using namespace edytor;
@@ -74,6 +77,7 @@ class TestPliki : public QObject {
 private slots:
     void sesja();
     void bledy();
+    void obraz();
 };
 
 void TestPliki::sesja()
@@ -237,6 +241,79 @@ void TestPliki::bledy()
     s.miniatury = s.obrazEksportu = QImage();
     QCOMPARE(ZapiszEksport(s, d, x).value().sciezka, x + QStringLiteral(".TILES.BMP"));
     QCOMPARE(QDir(katalog.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ORB")});
+}
+
+void TestPliki::obraz()
+{
+    // Random sets loaded as a file loads them, with screen colours drawn from `barwy` of them.
+    std::mt19937 los(7);
+    const auto zestaw = [&los](Tryb tryb, int barwy) {
+        Zestaw z;
+        for (auto &w : z.Znaki)
+            for (Bajt &b : w)
+                b = Bajt(los());
+        UstawUklad(z, tryb);
+        for (auto &pozycja : z.Obiekty)
+            for (Bajt &kod : pozycja)
+                kod |= tryb == Tryb::Vendra && los() % 2 ? 0x80 : 0;
+        for (int r = 0; r < kRejestrow; ++r)
+            z.KolorEkranowy[r] = qRgb(40 * int(los() % unsigned(barwy)), 7, r < barwy ? r : 0);
+        StanEdytora s = StanPoczatkowy();
+        testy::SkryptoweDialogi d;
+        ZastosujZawartosc(s, d, z, QStringLiteral("z"));
+        return s;
+    };
+    const auto zObrazu = [](const QImage &obraz, const StanEdytora &s) {
+        const auto wynik = ZObrazu(obraz, s.zestaw, s.TrybZawartosci);
+        return wynik.index() ? std::get<QString>(wynik) : QString::fromLatin1(ZakodujZestaw(std::get<Zestaw>(wynik)).toHex());
+    };
+    // The export picture comes back as the same set: whole, its left half, through PNG.
+    for (int n = 0; n < 12; ++n) {
+        StanEdytora s = zestaw(Tryb(n % 2), 2 + n % 4);
+        RysujObrazEksportu(s.obrazEksportu, s.miniatury, s.zestaw.KolorEkranowy[PF2], s.zestaw.KolorEkranowy[PF3]);
+        const QString bajty = QString::fromLatin1(ZakodujZestaw(s.zestaw).toHex());
+        for (const QImage &obraz : {s.obrazEksportu, s.miniatury, QImage::fromData(testy::png(s.obrazEksportu))})
+            QCOMPARE(zObrazu(obraz, s), bajty);
+    }
+    // Blocks painted over with other registers, against the set changed bit by bit.
+    StanEdytora s = zestaw(Tryb::Vendra, 5);
+    const StanEdytora poczatek = s;
+    const QImage przed = s.miniatury;
+    QImage obraz = przed;
+    Zestaw z = s.zestaw;
+    const auto malujBlok = [&obraz, &s](int i, int p, int r) {
+        for (int d = 0; d < 8; ++d)
+            obraz.setPixel(32 * i + 4 * (p % 4 + 4 * (p / 64)) + d % 4, 2 * (p % 64 / 4) + d / 4, s.zestaw.KolorEkranowy[r]);
+    };
+    for (int n = 0; n < 300; ++n) {
+        const int i = int(los() % 64), p = int(los() % 128), para = int(los() % 4);
+        Bajt &kod = z.Obiekty[p / 32][i], &wiersz = z.Znaki[p / 32 % 2][8 * (kod & 0x7F) + p % 32 / 4];
+        const int przesuniecie = 6 - 2 * (p % 4);
+        wiersz = Bajt((wiersz & ~(3 << przesuniecie)) | para << przesuniecie);
+        if (para == 3 && n % 3 == 0)  // the character's PF2 turns PF3, or the other way round
+            kod ^= 0x80;
+        for (int q = p / 32 * 32; q < p / 32 * 32 + 32; ++q)
+            if (q == p || (para == 3 && (z.Znaki[q / 32 % 2][8 * (kod & 0x7F) + q % 32 / 4] >> (6 - 2 * (q % 4)) & 3) == 3))
+                malujBlok(i, q, para == 3 ? (kod & 0x80 ? PF3 : PF2) : std::array{BAK, PF0, PF1}[para]);
+    }
+    QCOMPARE(zObrazu(obraz, s), QString::fromLatin1(ZakodujZestaw(z).toHex()));
+
+    // Each refusal names where the picture is wrong.
+    const Bajt kod9 = s.zestaw.Obiekty[0][9];
+    const QList<std::pair<std::function<void()>, QString>> odmowy{
+        {[&] { obraz = obraz.copy(0, 0, 2047, 32); }, QStringLiteral("Obraz ma 2047 x 32 pikseli, a powinien mieć 4096 x 32 albo 2048 x 32.")},
+        {[&] { obraz.setPixel(32 * 5 + 4 * 6 + 3, 2 * 9 + 1, qRgb(1, 2, 3)); }, QStringLiteral("Obiekt 5, piksel (6, 9): blok 4 x 2 ma więcej niż jeden kolor.")},
+        {[&] { obraz.fill(qRgb(1, 2, 3)); }, QStringLiteral("Obiekt 0, piksel (0, 0): kolor #010203 nie jest żadnym z pięciu kolorów zestawu.")},
+        {[&] { malujBlok(7, 96, PF2), malujBlok(7, 97, PF3); }, QStringLiteral("Obiekt 7, prawy dolny znak: PF2 i PF3 w jednym znaku.")},
+        {[&] { s.zestaw.Obiekty[0][8] &= 0x7F, s.TrybZawartosci = Tryb::JGP; for (int p = 0; p < 32; ++p) malujBlok(8, p, PF3); }, QStringLiteral("Obiekt 8: PF3 w układzie \"JGP\".")},
+        {[&] { s.zestaw.Obiekty[0][10] = kod9; }, QStringLiteral("Obiekty 9 i 10 rysują inaczej ten sam znak (%1 w zestawie 0).").arg(kod9 & 0x7F)},
+    };
+    for (const auto &[zepsuj, komunikat] : odmowy) {
+        obraz = przed;
+        s = poczatek;
+        zepsuj();
+        QCOMPARE(zObrazu(obraz, s), komunikat);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPliki)

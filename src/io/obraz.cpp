@@ -1,0 +1,78 @@
+#include "io/obraz.h"
+
+#include <algorithm>
+
+namespace edytor {
+
+namespace {
+
+constexpr NrKoloru kKolejnoscPar[kRejestrow]{BAK, PF0, PF1, PF2, PF3};
+const char16_t *const kZnakiObiektu[kPozycji]{u"lewy górny", u"lewy dolny", u"prawy górny", u"prawy dolny"};
+
+QString punkt(int i, int p)
+{
+    return QStringLiteral("Obiekt %1, piksel (%2, %3): ").arg(i).arg(kolumnaKomorki(p)).arg(wierszKomorki(p));
+}
+
+} // namespace
+
+std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zestaw, Tryb tryb)
+{
+    constexpr int kSzerokosc = kObiektow * kBokObrazka;  // the left half
+    if (wejscie.height() != kBokObrazka || (wejscie.width() != kSzerokosc && wejscie.width() != 2 * kSzerokosc))
+        return QStringLiteral("Obraz ma %1 x %2 pikseli, a powinien mieć 4096 x 32 albo 2048 x 32.")
+            .arg(wejscie.width()).arg(wejscie.height());
+    const QImage obraz = wejscie.convertToFormat(QImage::Format_RGB32);
+    Zestaw wynik = zestaw;
+    int rysujacy[kZestawowZnakow][kZnakowWZestawie];  // the object that drew each character so far
+    std::fill_n(&rysujacy[0][0], kZestawowZnakow * kZnakowWZestawie, -1);
+    for (int i = 0; i < kObiektow; ++i) {
+        const RejestryObiektu byly = Rejestry(zestaw, i);
+        RejestryObiektu nowy;
+        std::array<unsigned, kKomorek> mozliwe;  // the registers that show each pixel's colour, one bit each
+        for (int p = 0; p < kKomorek; ++p) {
+            const int x = kBokObrazka * i + kSzerokoscPunktu * kolumnaKomorki(p), y = kWysokoscPunktu * wierszKomorki(p);
+            const QRgb kolor = obraz.pixel(x, y);
+            for (int d = 1; d < kSzerokoscPunktu * kWysokoscPunktu; ++d)
+                if (obraz.pixel(x + d % kSzerokoscPunktu, y + d / kSzerokoscPunktu) != kolor)
+                    return punkt(i, p) + QStringLiteral("blok 4 x 2 ma więcej niż jeden kolor.");
+            mozliwe[p] = 0;
+            for (int r = 0; r < kRejestrow; ++r)
+                mozliwe[p] |= unsigned(zestaw.KolorEkranowy[r] == kolor) << r;
+            if (!mozliwe[p])
+                return punkt(i, p) + QStringLiteral("kolor #%1 nie jest żadnym z pięciu kolorów zestawu.")
+                                         .arg(QString::number(kolor & 0xFFFFFF, 16).rightJustified(6, u'0').toUpper());
+            nowy[p] = mozliwe[p] >> byly[p] & 1 ? byly[p]
+                                                : *std::find_if(std::begin(kKolejnoscPar), std::end(kKolejnoscPar),
+                                                                [&](int r) { return mozliwe[p] >> r & 1; });
+        }
+        for (int k = 0; k < kPozycji; ++k) {
+            bool pf2 = false, pf3 = false;  // pixels that only PF2, or only PF3, can show
+            Bajt wiersze[kBajtowZnaku]{};
+            for (int p = kKomorekZnaku * k; p < kKomorekZnaku * (k + 1); ++p) {
+                if (nowy[p] == PF2 || nowy[p] == PF3) {
+                    pf2 |= !(mozliwe[p] >> PF3 & 1);
+                    pf3 |= !(mozliwe[p] >> PF2 & 1);
+                }
+                wiersze[p % kKomorekZnaku / 4] |= bityPiksela(nowy[p], p % 4);
+            }
+            if (pf2 && pf3)
+                return QStringLiteral("Obiekt %1, %2 znak: PF2 i PF3 w jednym znaku.").arg(i).arg(QString::fromUtf16(kZnakiObiektu[k]));
+            Bajt &kod = wynik.Obiekty[k][i];
+            if (pf3 && tryb == Tryb::JGP && !(kod & kBitNegatywu))
+                return QStringLiteral("Obiekt %1: PF3 w układzie \"JGP\".").arg(i);
+            if (pf2 || pf3)
+                kod = Bajt((kod & ~kBitNegatywu) | (pf3 ? kBitNegatywu : 0));
+            const int w = k % kZestawowZnakow, n = numerZnaku(kod);
+            const auto znak = wynik.Znaki[w].begin() + kBajtowZnaku * n;
+            if (rysujacy[w][n] >= 0 && !std::equal(std::begin(wiersze), std::end(wiersze), znak))
+                return QStringLiteral("Obiekty %1 i %2 rysują inaczej ten sam znak (%3 w zestawie %4).")
+                    .arg(rysujacy[w][n]).arg(i).arg(n).arg(w);
+            rysujacy[w][n] = i;
+            std::copy(std::begin(wiersze), std::end(wiersze), znak);
+        }
+    }
+    return wynik;
+}
+
+} // namespace edytor
