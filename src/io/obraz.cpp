@@ -23,6 +23,9 @@ std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zesta
         return QStringLiteral("Obraz ma %1 x %2 pikseli, a powinien mieć 4096 x 32 albo 2048 x 32.")
             .arg(wejscie.width()).arg(wejscie.height());
     const QImage obraz = wejscie.convertToFormat(QImage::Format_RGB32);
+    const auto piksel = [poczatek = obraz.constBits(), linia = obraz.bytesPerLine()](int x, int y) {
+        return reinterpret_cast<const QRgb *>(poczatek + y * linia)[x];
+    };
     Zestaw wynik = zestaw;
     int rysujacy[kZestawowZnakow][kZnakowWZestawie];  // the object that drew each character so far
     std::fill_n(&rysujacy[0][0], kZestawowZnakow * kZnakowWZestawie, -1);
@@ -32,9 +35,9 @@ std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zesta
         std::array<unsigned, kKomorek> mozliwe;  // the registers that show each pixel's colour, one bit each
         for (int p = 0; p < kKomorek; ++p) {
             const int x = kBokObrazka * i + kSzerokoscPunktu * kolumnaKomorki(p), y = kWysokoscPunktu * wierszKomorki(p);
-            const QRgb kolor = obraz.pixel(x, y);
+            const QRgb kolor = piksel(x, y);
             for (int d = 1; d < kSzerokoscPunktu * kWysokoscPunktu; ++d)
-                if (obraz.pixel(x + d % kSzerokoscPunktu, y + d / kSzerokoscPunktu) != kolor)
+                if (piksel(x + d % kSzerokoscPunktu, y + d / kSzerokoscPunktu) != kolor)
                     return punkt(i, p) + QStringLiteral("blok 4 x 2 ma więcej niż jeden kolor.");
             mozliwe[p] = 0;
             for (int r = 0; r < kRejestrow; ++r)
