@@ -25,7 +25,7 @@ public:
     {
         m_parser.setApplicationDescription(QStringLiteral(
             "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
-            "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
+            "podany PLIK (zestaw .ORB, znaki .FN2, .FNT albo obraz obiektów) wczytuje jak przycisk \"Wczytaj\"."));
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // "-style" is one word, as Qt reads it
         m_parser.addOption(m_eksport);
         m_parser.addOption(m_atari);
@@ -48,6 +48,7 @@ public:
         return m_poprawny && !polecenie() && m_parser.positionalArguments().size() <= 1;
     }
     QString plik() const { return m_parser.positionalArguments().value(0); }
+    bool zObrazu() const { return m_parser.isSet(m_obraz); }
     /** Whether the line names one of the editor's commands that need no window, right or wrong. */
     bool polecenie() const
     {
@@ -150,9 +151,11 @@ void wypusc()
 void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
 {
     const QStringList argumenty = QCoreApplication::arguments();
-    if (const WierszPolecen wiersz(argumenty); typ == QtFatalMsg && !wiersz.poprawny()
-        && (wiersz.polecenie() || std::any_of(argumenty.cbegin() + 1, argumenty.cend(), nieQt)))
-        std::_Exit(przygotuj(argumenty).bezOkna());
+    if (typ == QtFatalMsg) {
+        const WierszPolecen wiersz(argumenty);
+        if (!wiersz.poprawny() && (wiersz.polecenie() || std::any_of(argumenty.cbegin() + 1, argumenty.cend(), nieQt)))
+            std::_Exit(przygotuj(argumenty).bezOkna());
+    }
     {
         const QMutexLocker blokada(&straz);
         wstrzymane.append({typ, kontekst.file, kontekst.line, kontekst.function, kontekst.category, tekst});
@@ -177,9 +180,11 @@ int main(int argc, char *argv[])
     const WierszPolecen wstepny(argumenty);
     if (wstepny.poprawny() && !wstepny.okno()) {
         QCoreApplication aplikacja(argc, argv);
-        // Nothing here needs a plugin. Without this, writing the bitmap would load every image
-        // format plugin, only to ask each whether it writes BMP in place of Qt's own writer.
-        QCoreApplication::setLibraryPaths({});
+        // Nothing here needs a plugin but a picture to read, in a format Qt reads only through
+        // one. Without this, writing the bitmap would load every image format plugin, only to ask
+        // each whether it writes BMP in place of Qt's own writer.
+        if (!wstepny.zObrazu())
+            QCoreApplication::setLibraryPaths({});
         return przygotuj(argumenty).bezOkna();
     }
 
