@@ -33,9 +33,12 @@ odpowiedz() {
     timeout 5 xdotool windowfocus --sync "$w"
     [ -z "${2:-}" ] || xdotool type --delay 8 "$2"
     xdotool key Return
-    # Gone once its own window is no longer shown. A search of all windows would not do: it dies on
-    # any window that goes away while it looks, which reads as gone while the dialog is still open.
-    for _ in $(seq 200); do [ "$(xwininfo -id "$w" 2>/dev/null | grep -c IsViewable)" = 1 ] || return 0; sleep 0.05; done
+    # Gone once its own window is destroyed, with all that the dialog held: the file name's
+    # completion list, open when Return was pressed, holds the pointer until then, so a click
+    # sent as soon as the dialog is merely hidden goes to that list, which closes and drops it.
+    # (A search of all windows would not do either: it dies on any window that goes away while
+    # it looks, which reads as gone while the dialog is still open.)
+    for _ in $(seq 200); do xwininfo -id "$w" >/dev/null 2>&1 || return 0; sleep 0.05; done
     echo "\"$1\" still open" >&2; return 1
 }
 zapisz() { klik 688 312; odpowiedz "Zachowaj jako" "$tmp/$1"; odpowiedz Informacja; }
