@@ -250,12 +250,10 @@ void TestPliki::obraz()
     const auto zestaw = [&los](Tryb tryb, int barwy) {
         Zestaw z;
         for (auto &w : z.Znaki)
-            for (Bajt &b : w)
-                b = Bajt(los());
+            std::generate(w.begin(), w.end(), [&los] { return Bajt(los()); });
         UstawUklad(z, tryb);
-        for (auto &pozycja : z.Obiekty)
-            for (Bajt &kod : pozycja)
-                kod |= tryb == Tryb::Vendra && los() % 2 ? 0x80 : 0;
+        for (int p = 0; p < kPozycji * kObiektow; ++p)
+            z.Obiekty[p % kPozycji][p / kPozycji] |= tryb == Tryb::Vendra && los() % 2 ? 0x80 : 0;
         for (int r = 0; r < kRejestrow; ++r)
             z.KolorEkranowy[r] = qRgb(40 * int(los() % unsigned(barwy)), 7, r < barwy ? r : 0);
         StanEdytora s = StanPoczatkowy();
@@ -288,8 +286,7 @@ void TestPliki::obraz()
     for (int n = 0; n < 300; ++n) {
         const int i = int(los() % 64), p = int(los() % 128), para = int(los() % 4);
         Bajt &kod = z.Obiekty[p / 32][i], &wiersz = z.Znaki[p / 32 % 2][8 * (kod & 0x7F) + p % 32 / 4];
-        const int przesuniecie = 6 - 2 * (p % 4);
-        wiersz = Bajt((wiersz & ~(3 << przesuniecie)) | para << przesuniecie);
+        wiersz = Bajt((wiersz & ~(3 << (6 - 2 * (p % 4)))) | para << (6 - 2 * (p % 4)));
         if (para == 3 && n % 3 == 0)  // the character's PF2 turns PF3, or the other way round
             kod ^= 0x80;
         for (int q = p / 32 * 32; q < p / 32 * 32 + 32; ++q)
