@@ -6,9 +6,6 @@ sprawdz=$(realpath "$(dirname "$0")/atari.sh")
 source "$(dirname "$0")/poczatek.sh"
 command -v atari800 >/dev/null || { echo "atari800 is not installed: the Atari check is skipped"; exit 77; }
 
-# The codes' place in the program: behind $FFFF, the characters' segment and its own first and
-# last address.
-kody=$((2 + 4 + 2048 + 4))
 # A set with every object different, which those sets have not: characters of pseudo-random
 # bytes, the "Vendra" layout (object i: characters i and i + 64 of each set), bit 7 set in
 # every other code; other colour numbers, odd ones among them, and other screen colours (the
@@ -25,6 +22,8 @@ for zestaw in "$dane/../../examples/przyklad.ORB" "$dane/sesja.ORB" "$dane/okno.
     "$program" --eksportuj "$zestaw" z
     [ "$zestaw" != pelny.ORB ] || cmp z.KODY <(tail -c +2049 pelny.ORB | head -c 512)   # taken as it is
     "$program" --atari "$zestaw" z.xex
+    # The codes' place in the program: behind their segment's first and last address, $2800 and $29FF.
+    kody=$(($(LC_ALL=C grep -obUaP '\x00\x28\xff\x29' z.xex | head -1 | cut -d: -f1) + 4))
     cmp <(tail -c +$((kody + 1)) z.xex | head -c 512) z.KODY
     "$sprawdz" z.xex z.TILES.BMP "$zestaw"
 done
