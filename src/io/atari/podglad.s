@@ -101,9 +101,9 @@ cyfra:  cmp #10
 komunikat:
         .byte "Program wczytuje sie od $"
 adres_programu:
-        .byte "0000, a DOS zostawia wolna pamiec dopiero od $"
+        .byte "0000, a DOS zostawia wolna pamiec od $"
 adres_memlo:
-        .byte "0000 (MEMLO). Wczytaj go pod DOS-em z mniejsza liczba buforow lub sterownikow.", EOL
+        .byte "0000 (MEMLO): zmniejsz liczbe jego buforow.", EOL
 koniec:
 
 ; ---------------------------------------------------------------------------------------------
@@ -298,4 +298,4 @@ ekran:  .res 512
         .assert (PUSTE & 1) = 1, lderror, "VCOUNT's bit 2 tells odd mode lines only after odd blank lines"
         .assert (lista & $FC00) = ((lista_koniec - 1) & $FC00), lderror, "display list crosses 1 KB"
         .assert (ekran & $F000) = ((ekran + 511) & $F000), lderror, "screen crosses 4 KB"
-        .assert koniec - komunikat < 256, lderror, "the message is one CIO record of under 256 bytes"
+        .assert koniec - komunikat <= 3 * 38, lderror, "the message must fit one line of the screen editor"
