@@ -6,7 +6,7 @@
 # them, register for register, and the background everywhere else. With the DOS of atari_dos.s
 # in front of the program (POLE and TLO: the set's numbers of PF0 and the background), a
 # PRZEBIEG may end in a check of its own:
-#   +esc    after the picture, Esc must bring back the OS screen, as the DOS colours it: its 40
+#   +esc    after the picture, a key (Esc) must bring back the OS screen, as the DOS colours it: its 40
 #           columns in PF0's colour, the border in the background's;
 #   +memlo  instead of the picture, the screen editor's first four lines (the program's
 #           message of three and the empty one the editor leaves) and the four under them (the
@@ -94,7 +94,8 @@ memlo() {
 }
 
 # Screenshots (F10, held about 0.1 s), half a second apart, until two in a row pass the check $1
-# (the OS boots and the program loads first): at most 10, and no more once one passed.
+# (the OS boots and the program loads first): at most 10, and no more once one passed or one
+# differs within the objects.
 zrzuty() {
     local zgodne=0
     for _ in $(seq 10); do
@@ -104,7 +105,7 @@ zrzuty() {
         for _ in $(seq 50); do [ -s "$zrzut" ] && break; sleep 0.1; done
         sleep 0.2
         if "$1" "$zrzut" 2>blad; then zgodne=$((zgodne + 1)); [ $zgodne = 2 ] && return 0; dobry=$zrzut
-        elif [ $zgodne = 1 ]; then break; fi
+        elif [ $zgodne = 1 ] || grep -q ' object ' blad; then break; fi
     done
     cat blad >&2; return 1
 }

@@ -14,8 +14,8 @@
 ; The editor fills the three segments of the set's data (2048, 512 and 5 bytes, zero in the
 ; template) and leaves the rest of the file as it is. Nothing is loaded below $2000, where DOS
 ; keeps its own code and buffers; a DOS that needs more says so through MEMLO, which the check
-; reads. The picture stays until Esc, which puts back what the program changed and returns to
-; DOS (DOSVEC). Names of the OS and the hardware are those of cc65's atari.inc.
+; reads. The picture stays until a key is pressed, which puts back what the program changed
+; and returns to DOS (DOSVEC). Names of the OS and the hardware are those of cc65's atari.inc.
 ;
 ; How mode 4 looks: every byte of screen memory is a character code. Bits 0-6 pick one of the
 ; 128 characters of the set that CHBASE points at, 8 bytes each, one byte for each scan line.
@@ -144,7 +144,7 @@ lista_koniec:
 ; alone. The routine waits with WSYNC for the end of the scan line and sets CHBASE in the
 ; horizontal blank, before ANTIC fetches the next line's first character. It keeps nothing from
 ; one interrupt to the next: a DLI lost or run on another display list changes one line of one
-; frame at most.
+; frame at most. It keeps A for the code it interrupts, which waits on CH in A.
 
 przerwanie:
         pha
@@ -252,13 +252,16 @@ ustaw:  ldy cienie,x
         lda #NMI_VBI | NMI_DLI
         sta NMIEN
 
-; The picture stays until Esc. The OS's vertical blank keeps running; attract mode, which would
-; dim and cycle the colours after some minutes without a key, is held off.
+; The picture stays until a key is pressed; one pressed before it does not count. The OS's
+; vertical blank keeps running; attract mode, which would dim and cycle the colours after some
+; minutes without a key, is held off.
+        lda #KEY_NONE
+        sta CH
 petla:  lda #0
         sta ATRACT
         lda CH
-        cmp #KEY_ESC
-        bne petla
+        cmp #KEY_NONE
+        beq petla
 
 ; The way back: the key taken, DLIs off, the shadows as they were, then DOS.
         lda #KEY_NONE
