@@ -245,6 +245,8 @@ ustaw:  ldy cienie,x
 :       sta $0200,y
         dex
         bpl ustaw
+; DLIs on at once, the vector first: the list still shown until the next vertical blank (DOS's)
+; may have DLI bits, which then run this routine for the rest of one frame, and no harm done.
         lda #<przerwanie
         sta VDSLST
         lda #>przerwanie
