@@ -56,11 +56,6 @@ sprawdz:
         plp
         rts
 za_nisko:
-        ldx #adres_programu - komunikat
-        lda #>znaki0
-        jsr szesnastkowo
-        lda #<znaki0
-        jsr szesnastkowo
         ldx #adres_memlo - komunikat
         lda MEMLO+1
         jsr szesnastkowo
@@ -99,9 +94,7 @@ cyfra:  cmp #10
         rts
 
 komunikat:
-        .byte "Program wczytuje sie od $"
-adres_programu:
-        .byte "0000, a DOS zostawia wolna pamiec od $"
+        .byte "Program wczytuje sie od $2000, a DOS zostawia wolna pamiec od $"
 adres_memlo:
         .byte "0000 (MEMLO): zmniejsz liczbe jego buforow.", EOL
 koniec:
@@ -297,7 +290,7 @@ pomoc:  .res 1
 ekran:  .res 512
 
 ; The rules above, checked when the program is linked.
-        .assert znaki0 >= $2000, lderror, "nothing may be loaded below $2000"
+        .assert znaki0 = $2000, lderror, "nothing may be loaded below $2000, as the check's message says"
         .assert (znaki0 & $3FF) = 0 && (znaki1 & $3FF) = 0, lderror, "sets on 1 KB boundaries"
         .assert (>znaki0 ^ >znaki1) = 4, lderror, "the sets' pages must differ in bit 2 alone"
         .assert (PUSTE & 1) = 1, lderror, "VCOUNT's bit 2 tells odd mode lines only after odd blank lines"
