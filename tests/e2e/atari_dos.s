@@ -1,10 +1,11 @@
 ; A DOS of the Atari check's own, put in front of the program in one file and set up by its own
-; INITAD at $1000. It owns DOSVEC, where the program returns, and MEMLO. As a DOS that needs more
-; memory (-D MEMLO_DOS=a) it clears the screen, and at DOSVEC it writes tekst.bin (what the
-; program's check must have written above it). Otherwise it hands the program over as a real DOS
-; may (I and D flags set, NMIEN 0, attract mode on) with an immediate vertical blank routine
-; that counts frames; at DOSVEC it waits until that counter moves, then colours the OS screen:
-; PF1 and PF2 in POLE, the border in TLO. (PF1 stays as it is under MEMLO_DOS.)
+; INITAD at $1000. It owns DOSVEC, where the program returns. As a DOS that needs memory up to
+; MEMLO_DOS (-D MEMLO_DOS=a) it sets MEMLO and clears the screen, and at DOSVEC it writes
+; tekst.bin, what the program's check must have written above it. Otherwise it hands the program
+; over as a real DOS may (I and D flags set, NMIEN 0, attract mode on), with an immediate
+; vertical blank routine that counts frames; at DOSVEC it waits until that counter moves. Then
+; it colours the OS screen: PF2 (and but for MEMLO_DOS PF1, the characters) in POLE, the
+; border in TLO.
 ;   ca65 -D POLE=n -D TLO=n [-D MEMLO_DOS=a] atari_dos.s && ld65 -t none -o dos.xex atari_dos.o
         .include "atari.inc"
         .word $FFFF, init, koniec - 1
@@ -26,10 +27,6 @@ powrot: lda #PUTREC
         ldx #koniec - tekst
         jsr pisz
 .else
-        lda #<$2000
-        sta MEMLO
-        lda #>$2000
-        sta MEMLO+1
         lda VVBLKI
         sta stary
         lda VVBLKI+1
@@ -38,7 +35,7 @@ powrot: lda #PUTREC
         ldy #<licz
         ldx #>licz
         jsr SETVBV
-        lda #$FE
+        lda #$FE                        ; attract mode on: past $7F
         sta ATRACT
         lda #0
         sta NMIEN
