@@ -6,8 +6,8 @@
 # them, register for register, and the background everywhere else. With the DOS of atari_dos.s
 # in front of the program (POLE and TLO: the set's numbers of PF0 and the background), a
 # PRZEBIEG may end in a check of its own:
-#   +esc    after the picture, a key (Esc) must bring back the OS screen, as the DOS colours it: its 40
-#           columns in PF0's colour, the border in the background's;
+#   +esc    after the picture, a key (Esc) must bring back the OS screen as the DOS colours it:
+#           its 40 columns in PF0's colour, the border in the background's;
 #   +memlo  instead of the picture, the screen editor's first four lines (the program's
 #           message of three and the empty one the editor leaves) and the four under them (the
 #           same text, written by the DOS) must be alike.
@@ -101,7 +101,7 @@ zrzuty() {
     for _ in $(seq 10); do
         sleep 0.5
         xdotool windowfocus --sync "$okno" keydown F10 sleep 0.1 keyup F10
-        zrzut=$(printf '%s%03d.png' "$przebieg" $n); n=$((n + 1))
+        zrzut=$(printf '%s%03d.png' "$przebieg" $nr); nr=$((nr + 1))
         for _ in $(seq 50); do [ -s "$zrzut" ] && break; sleep 0.1; done
         sleep 0.2
         if "$1" "$zrzut" 2>blad; then zgodne=$((zgodne + 1)); [ $zgodne = 2 ] && return 0; dobry=$zrzut
@@ -111,7 +111,7 @@ zrzuty() {
 }
 
 for przebieg in "${!przebiegi[@]}"; do
-    opcje=${przebiegi[przebieg]%+*} sprawdz=${przebiegi[przebieg]##*+} n=0
+    opcje=${przebiegi[przebieg]%+*} sprawdz=${przebiegi[przebieg]##*+} nr=0
     tv=$([[ $opcje = *-ntsc* ]] && echo NTSC || echo PAL)
     # shellcheck disable=SC2086 # one word an option
     atari800 -config "$tmp/atari800.cfg" -xl -xl-rev altirra -nobasic $opcje -nosound \

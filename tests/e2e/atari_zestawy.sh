@@ -29,7 +29,7 @@ atari() {
     # The codes' place in the program: behind their segment's first and last address, $2800 and $29FF.
     kody=$(($(LC_ALL=C grep -obUaP '\x00\x28\xff\x29' z.xex | head -1 | cut -d: -f1) + 4))
     cmp <(tail -c +$((kody + 1)) z.xex | head -c 512) z.KODY
-    cat $przod z.xex >p.xex
+    cat ${przod:+"$przod"} z.xex >p.xex
     "$sprawdz" p.xex z.TILES.BMP "$@"
 }
 # The DOS in front, PF0's and the background's numbers of pelny.ORB its colours.
