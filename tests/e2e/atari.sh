@@ -8,9 +8,8 @@
 # PRZEBIEG may end in a check of its own:
 #   +esc    after the picture, a key (Esc) must bring back the OS screen as the DOS colours it:
 #           its 40 columns in PF0's colour, the border in the background's;
-#   +memlo  instead of the picture, the screen editor's first four lines (the program's
-#           message of three and the empty one the editor leaves) and the four under them (the
-#           same text, written by the DOS) must be alike.
+#   +memlo  instead of the picture, the screen editor's first three lines (the program's
+#           message) and the three under them (the same text, written by the DOS) must be alike.
 #   atari.sh PLIK.xex NAZWA.TILES.BMP ZESTAW.ORB [PRZEBIEG...]
 # The set file gives the colour numbers of PF0, PF1, PF2, PF3 and the background (at 2560) and
 # their screen colours (at 2565); both fives must differ. Exit 0: as expected; 1: it differs;
@@ -87,8 +86,8 @@ esc() {
 }
 memlo() {
     rozmiar "$1"
-    convert "$1" -crop "320x32+$((32 - dx))+$((24 - dy))" +repage komunikat.png
-    convert "$1" -crop "320x32+$((32 - dx))+$((56 - dy))" +repage kopia.png
+    convert "$1" -crop "320x24+$((32 - dx))+$((24 - dy))" +repage komunikat.png
+    convert "$1" -crop "320x24+$((32 - dx))+$((48 - dy))" +repage kopia.png
     [ "$(convert komunikat.png -format %k info:)" -gt 1 ] && compare -metric AE komunikat.png kopia.png null: 2>/dev/null \
         || { echo "$tv: not the program's message above the DOS's copy" >&2; return 1; }
 }

@@ -24,7 +24,7 @@ init:   lda #<powrot
         jmp pisz
 powrot: lda #PUTREC
         ldy #<tekst
-        ldx #koniec - tekst
+        ldx #koniec - tekst + 1         ; to its EOL, as the program writes its message
         jsr pisz
 .else
         lda VVBLKI

@@ -68,8 +68,8 @@ za_nisko:
         sta ICBAL,x
         lda #>komunikat
         sta ICBAH,x
-        lda #koniec - komunikat
-        sta ICBLL,x
+        lda #koniec - komunikat + 1     ; more than the record: CIO ends it at the EOL, not with
+        sta ICBLL,x                     ; an EOL of its own once the length runs out
         lda #0
         sta ICBLH,x
         jsr CIOV
