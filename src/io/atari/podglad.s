@@ -34,6 +34,7 @@ NMI_DLI   = $80         ; NMIEN: display-list interrupts
 DMA_WASKI = $21         ; DMACTL: display list fetch on, narrow playfield (32 bytes a line)
 PUSTE     = 7           ; blank lines of 8 scan lines above the picture
 IOCB_E    = $00         ; IOCB 0: the screen editor, open whatever runs
+STRONA2   = $0200       ; page 2, where the OS keeps the shadows
 
         .export start, sprawdz
         .export znaki0, kody, kolory    ; for the editor's tests, in the linker's list of labels
@@ -221,7 +222,7 @@ gracze: sta GRAFP0,x
         ldx #CIENIE - 1
 zachowaj:
         ldy cienie,x
-        lda $0200,y
+        lda STRONA2,y
         sta zachowane,x
         dex
         bpl zachowaj
@@ -235,7 +236,7 @@ ustaw:  ldy cienie,x
         cpx #CIENIE - 5
         bcc :+
         lda kolory - (CIENIE - 5),x
-:       sta $0200,y
+:       sta STRONA2,y
         dex
         bpl ustaw
 ; DLIs on at once, the vector first: the list still shown until the next vertical blank (DOS's)
@@ -268,7 +269,7 @@ petla:  lda #0
 przywroc:
         ldy cienie,x
         lda zachowane,x
-        sta $0200,y
+        sta STRONA2,y
         dex
         bpl przywroc
         jmp (DOSVEC)
@@ -295,5 +296,6 @@ ekran:  .res 512
         .assert (>znaki0 ^ >znaki1) = 4, lderror, "the sets' pages must differ in bit 2 alone"
         .assert (PUSTE & 1) = 1, lderror, "VCOUNT's bit 2 tells odd mode lines only after odd blank lines"
         .assert (lista & $FC00) = ((lista_koniec - 1) & $FC00), lderror, "display list crosses 1 KB"
+        .assert >SDMCTL = >STRONA2 && >CHBAS = >STRONA2, lderror, "the shadows in page 2, from SDMCTL to CHBAS"
         .assert (ekran & $F000) = ((ekran + 511) & $F000), lderror, "screen crosses 4 KB"
         .assert koniec - komunikat <= 3 * 38, lderror, "the message must fit one line of the screen editor"
