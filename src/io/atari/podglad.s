@@ -137,8 +137,8 @@ lista_koniec:
 ; bit 2 is set for odd k, when the next line is even; the two sets' pages differ in that bit
 ; alone. The routine waits with WSYNC for the end of the scan line and sets CHBASE in the
 ; horizontal blank, before ANTIC fetches the next line's first character. It keeps nothing from
-; one interrupt to the next: a DLI lost or run on another display list changes one line of one
-; frame at most. It keeps A for the code it interrupts, which waits on CH in A.
+; one interrupt to the next: a DLI lost, or run on another display list, spoils that one frame
+; at most. It keeps A for the code it interrupts, which waits on CH in A.
 
 przerwanie:
         pha
