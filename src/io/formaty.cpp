@@ -103,16 +103,23 @@ std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &plik)
 std::optional<QByteArray> ZakodujProgramAtari(QByteArray program, const Zestaw &zestaw)
 {
     // Each segment: $FFFF (required before the first), its first and last address, its bytes.
-    qsizetype p = 0;
-    for (const QByteArray &dane : {ZakodujZnaki(zestaw.Znaki), ZakodujKody(zestaw.Obiekty), ZakodujKolory(zestaw.WartoscKoloru)}) {
+    // The set's data go into the first segment of 2048 bytes and the two after it; the segments
+    // before them (the check the loader runs first) stay as they are.
+    const QByteArray dane[] = {ZakodujZnaki(zestaw.Znaki), ZakodujKody(zestaw.Obiekty), ZakodujKolory(zestaw.WartoscKoloru)};
+    qsizetype n = 0;
+    for (qsizetype p = 0; n < 3 && p < program.size();) {
         if (program.mid(p, 2) == QByteArray(2, '\xFF'))
             p += 2;
         const Bajt *b = bajty(program) + p;
-        if (p < 2 || p + 4 + dane.size() > program.size() || (b[2] | b[3] << 8) - (b[0] | b[1] << 8) + 1 != dane.size())
+        const qsizetype rozmiar = p + 4 <= program.size() ? (b[2] | b[3] << 8) - (b[0] | b[1] << 8) + 1 : 0;
+        if (p < 2 || rozmiar < 1 || p + 4 + rozmiar > program.size() || (n > 0 && rozmiar != dane[n].size()))
             return std::nullopt;
-        program.replace(p + 4, dane.size(), dane);
-        p += 4 + dane.size();
+        if (rozmiar == dane[n].size())
+            program.replace(p + 4, rozmiar, dane[n++]);
+        p += 4 + rozmiar;
     }
+    if (n < 3)
+        return std::nullopt;
     return program;
 }
 

@@ -39,7 +39,8 @@ std::optional<Zawartosc> OdczytajZawartosc(const QByteArray &bajty);
 /**
  * The Atari view of a set: the program assembled from io/atari/podglad.s (an Atari executable)
  * with the set's characters, codes and colours (the bytes of ".FN2", ".KODY" and ".KOLORY") in
- * its first three segments. Nothing if the program's segments are not of those sizes.
+ * its first segment of 2048 bytes and the two after it, the segments before them left as they
+ * are. Nothing if the program holds no such three segments.
  */
 std::optional<QByteArray> ZakodujProgramAtari(QByteArray program, const Zestaw &zestaw);
 

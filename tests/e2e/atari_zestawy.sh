@@ -1,14 +1,13 @@
 #!/bin/bash
 # The Atari view of the example sets in the emulator: each set's program written by the editor
-# (--atari) and checked by atari.sh against its bitmap export; then one code with bit 7 flipped,
-# which the check must find. $1: the editor's executable.
-sprawdz=$(realpath "$(dirname "$0")/atari.sh")
+# (--atari) and checked by atari.sh against its bitmap export, on the 800XL, the 130XE and the
+# 800, PAL and NTSC, once with BASIC; the last set behind a DOS of the test's own (atari_dos.s)
+# that hands over as a real DOS may, then Esc back to it, and behind one that needs memory up to
+# $2A80. Then one code with bit 7 flipped, which the check must find. $1: the editor's executable.
+sprawdz=$(realpath "$(dirname "$0")/atari.sh") dos=$(realpath "$(dirname "$0")/atari_dos.s")
 source "$(dirname "$0")/poczatek.sh"
 command -v atari800 >/dev/null || { echo "atari800 is not installed: the Atari check is skipped"; exit 77; }
 
-# The codes' place in the program: behind $FFFF, the characters' segment and its own first and
-# last address.
-kody=$((2 + 4 + 2048 + 4))
 # A set with every object different, which those sets have not: characters of pseudo-random
 # bytes, the "Vendra" layout (object i: characters i and i + 64 of each set), bit 7 set in
 # every other code; other colour numbers, odd ones among them, and other screen colours (the
@@ -21,13 +20,31 @@ for odwrotny in 0 128; do
     done
 done
 printf "$bajty"'\x0f\x33\xc5\x77\xf3\x10\x20\x30\x40\x50\x60\x70\x80\x90\xa0\xb0\xc0\xd0\xe0\xf0' >pelny.ORB
-for zestaw in "$dane/../../examples/przyklad.ORB" "$dane/sesja.ORB" "$dane/okno.ORB" pelny.ORB; do
-    "$program" --eksportuj "$zestaw" z
-    [ "$zestaw" != pelny.ORB ] || cmp z.KODY <(tail -c +2049 pelny.ORB | head -c 512)   # taken as it is
-    "$program" --atari "$zestaw" z.xex
+
+# The set $1's program, its codes where the editor put them, behind the file $przod if one is
+# named, in the emulator as the runs $2...
+atari() {
+    "$program" --eksportuj "$1" z
+    "$program" --atari "$1" z.xex
+    # The codes' place in the program: behind their segment's first and last address, $2800 and $29FF.
+    kody=$(($(LC_ALL=C grep -obUaP '\x00\x28\xff\x29' z.xex | head -1 | cut -d: -f1) + 4))
     cmp <(tail -c +$((kody + 1)) z.xex | head -c 512) z.KODY
-    "$sprawdz" z.xex z.TILES.BMP "$zestaw"
-done
+    cat ${przod:+"$przod"} z.xex >p.xex
+    "$sprawdz" p.xex z.TILES.BMP "$@"
+}
+# The DOS in front, PF0's and the background's numbers of pelny.ORB its colours.
+dos() { ca65 -D POLE=15 -D TLO=243 "$@" -o dos.o "$dos" && ld65 -t none -o dos.xex dos.o; }
+przod=""
+atari "$dane/../../examples/przyklad.ORB" -pal -ntsc
+atari "$dane/sesja.ORB" "-xe -pal" "-xe -ntsc"
+atari "$dane/okno.ORB" "-atari -800-rev altirra -pal" "-atari -800-rev altirra -ntsc -basic"
+przod=dos.xex; dos
+atari pelny.ORB "-pal +esc" -ntsc
+cmp z.KODY <(tail -c +2049 pelny.ORB | head -c 512)   # taken as it is
+printf 'Program wczytuje sie od $2000, a DOS zostawia wolna pamiec od $2A80 (MEMLO): zmniejsz liczbe jego buforow.\x9b' >tekst.bin
+dos -D 'MEMLO_DOS=$2A80'
+cat dos.xex z.xex >p.xex
+"$sprawdz" p.xex z.TILES.BMP pelny.ORB "-pal +memlo"
 
 # Object k's top left code, the first whose character has a pixel 11: with bit 7 flipped that
 # pixel shows PF3 for PF2.
@@ -38,6 +55,6 @@ for k in $(seq 0 63); do
     done
 done
 printf "\\x$(printf %02x $((kod ^ 128)))" | dd of=z.xex bs=1 seek=$((kody + k)) conv=notrunc status=none
-kod=0; "$sprawdz" z.xex z.TILES.BMP "$zestaw" 2>bledy || kod=$?
+kod=0; "$sprawdz" z.xex z.TILES.BMP pelny.ORB -pal 2>bledy || kod=$?
 [ $kod = 1 ] && grep -q "^PAL: .* object $k, pixel" bledy || { echo "bit 7 of object $k's code: $kod $(cat bledy)" >&2; exit 1; }
 echo "atari: OK"

@@ -178,11 +178,14 @@ void TestPliki::sesja()
         QVERIFY(p + 4 <= x.size() && slowo(p + 2) >= slowo(p) && p + 5 + slowo(p + 2) - slowo(p) <= x.size());
         segmenty.append({slowo(p), x.mid(p + 4, slowo(p + 2) - slowo(p) + 1)});
     }
-    QCOMPARE(segmenty.value(0), std::make_pair(adres.value(QStringLiteral("znaki0")), ZakodujZnaki(s.zestaw.Znaki)));
-    QCOMPARE(segmenty.value(1), std::make_pair(adres.value(QStringLiteral("kody")), ZakodujKody(s.zestaw.Obiekty)));
-    QCOMPARE(segmenty.value(2), std::make_pair(adres.value(QStringLiteral("kolory")), ZakodujKolory(s.zestaw.WartoscKoloru)));
-    const int start = adres.value(QStringLiteral("start"));  // the run address, at $02E0
-    QCOMPARE(segmenty.last(), std::make_pair(0x2E0, QByteArray(1, char(start & 0xFF)) + char(start >> 8)));
+    // A label's address as the loader reads it, low byte first.
+    const auto wektor = [&adres](const char *e) { const int a = adres.value(QString::fromLatin1(e)); return QByteArray(1, char(a & 0xFF)) + char(a >> 8); };
+    // First the system check and its INITAD ($02E2), then the set's data, last the run address ($02E0).
+    QCOMPARE(segmenty.value(1), std::make_pair(0x2E2, wektor("sprawdz")));
+    QCOMPARE(segmenty.value(2), std::make_pair(adres.value(QStringLiteral("znaki0")), ZakodujZnaki(s.zestaw.Znaki)));
+    QCOMPARE(segmenty.value(3), std::make_pair(adres.value(QStringLiteral("kody")), ZakodujKody(s.zestaw.Obiekty)));
+    QCOMPARE(segmenty.value(4), std::make_pair(adres.value(QStringLiteral("kolory")), ZakodujKolory(s.zestaw.WartoscKoloru)));
+    QCOMPARE(segmenty.last(), std::make_pair(0x2E0, wektor("start")));
 
     // New colours reach the buffer's cells too, which no opening redraws.
     const auto kolory = s.zestaw.KolorEkranowy;

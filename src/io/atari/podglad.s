@@ -1,20 +1,21 @@
-; The Atari view: a program for an Atari 800XL/130XE that shows the set's 64 objects the way a
-; game in ANTIC mode 4 shows them. Assembled with ca65 and linked by ld65 (podglad.cfg) into an
-; Atari executable whose first three segments hold the set's data, zero in the template:
+; The Atari view: a program for an Atari 800, 800XL or 130XE that shows the set's 64 objects the
+; way a game in ANTIC mode 4 shows them. Assembled with ca65 and linked by ld65 (podglad.cfg) into
+; an Atari executable:
 ;
+;   $3000-$31FF  the system check, loaded and run first (INITAD), see "Before anything loads"
 ;   $2000-$27FF  characters: set 0 ($2000), then set 1 ($2400), 8 bytes a character, top row
 ;                first; the .FN2 export byte for byte
 ;   $2800-$29FF  object codes: the .KODY export byte for byte, see "Building the screen"
 ;   $2A00-$2A04  colour numbers of PF0, PF1, PF2, PF3 and the background: the .KOLORY export
-;
-; and then its own parts:
-;
-;   $2B00-$2EFF  the display list, first, at the start of a page, then the code
+;   $2B00-$2EFF  the display list, first, at the start of a page, then the code (RUNAD)
 ;   $2F00        variables, not loaded
-;   $3000-$31FF  the screen, built by the program at start, not loaded
+;   $3000-$31FF  the screen, built by the program at start over the check, not loaded
 ;
-; The editor fills those three segments and leaves the rest of the file as it is. Nothing here
-; is loaded below $2000, where DOS keeps its own code and buffers.
+; The editor fills the three segments of the set's data (2048, 512 and 5 bytes, zero in the
+; template) and leaves the rest of the file as it is. Nothing is loaded below $2000, where DOS
+; keeps its own code and buffers; a DOS that needs more says so through MEMLO, which the check
+; reads. The picture stays until a key is pressed, which puts back what the program changed
+; and returns to DOS (DOSVEC). Names of the OS and the hardware are those of cc65's atari.inc.
 ;
 ; How mode 4 looks: every byte of screen memory is a character code. Bits 0-6 pick one of the
 ; 128 characters of the set that CHBASE points at, 8 bytes each, one byte for each scan line.
@@ -24,39 +25,80 @@
 ;
 ; An object is two characters wide and two mode lines high: its top characters come from set 0,
 ; its bottom ones from set 1. ANTIC takes one CHBASE for the whole line, so a display-list
-; interrupt (DLI) switches CHBASE between the two sets before every mode line.
+; interrupt (DLI) sets CHBASE before every mode line.
 
-; ANTIC and GTIA registers
-WSYNC   = $D40A         ; a write halts the CPU until the end of the current scan line
-NMIEN   = $D40E         ; which non-maskable interrupts are on: $40 vertical blank, $80 DLI
-CHBASE  = $D409         ; page of the character set, a multiple of 4 in modes 4 and 5
-GRAFP0  = $D00D         ; GRAFP0..GRAFP3 and GRAFM: the players' and missiles' pixels
+        .include "atari.inc"
 
-; The operating system's variables. In the vertical blank the OS copies the shadows into the
-; hardware registers, so whatever is written here holds on every frame.
-RTCLOK3 = $14           ; the frame counter's low byte, one up in every vertical blank
-ATRACT  = $4D           ; attract mode: past $7F the OS starts cycling the colours
-VDSLST  = $0200         ; address of the DLI routine
-SDMCTL  = $022F         ; shadow of DMACTL: playfield width and what ANTIC fetches
-SDLSTL  = $0230         ; shadow of DLISTL/DLISTH: address of the display list
-GPRIOR  = $026F         ; shadow of PRIOR: priorities and GTIA's special modes
-COLOR0  = $02C4         ; COLOR0..COLOR4: PF0, PF1, PF2, PF3, background (the .KOLORY order)
-CHACT   = $02F3         ; shadow of CHACTL
-CHBAS   = $02F4         ; shadow of CHBASE
-VVBLKI  = $0222         ; the "immediate" vertical blank vector, run on every frame
-SETVBV  = $E45C         ; the OS's entry point to set a vertical blank vector
+NMI_VBI   = $40         ; NMIEN: the vertical blank interrupt, which the OS needs
+NMI_DLI   = $80         ; NMIEN: display-list interrupts
+DMA_WASKI = $21         ; DMACTL: display list fetch on, narrow playfield (32 bytes a line)
+PUSTE     = 7           ; blank lines of 8 scan lines above the picture
+IOCB_E    = $00         ; IOCB 0: the screen editor, open whatever runs
+STRONA2   = $0200       ; page 2, where the OS keeps the shadows
 
-DMA_WASKI = $21         ; display list fetch on, narrow playfield (32 bytes a line), no players
-
-; Display list instructions
-PUSTE8  = $70           ; 8 blank scan lines in the background colour
-TRYB4   = $04           ; one mode 4 line: 8 scan lines, 32 characters on the narrow playfield
-LMS     = $40           ; with a mode line: the next two bytes are the screen memory address
-DLI     = $80           ; an interrupt at the start of the instruction's last scan line
-JVB     = $41           ; jump to the address that follows and wait for the vertical blank
-
-        .export start
+        .export start, sprawdz
         .export znaki0, kody, kolory    ; for the editor's tests, in the linker's list of labels
+
+; ---------------------------------------------------------------------------------------------
+; Before anything loads: the check, loaded where the screen will be, above any DOS, and run by
+; the loader at once (INITAD). A DOS whose MEMLO is above the program's first byte would be
+; overwritten by the characters while it still loads them; then the check says so and returns
+; to DOS instead. It leaves the loader's flags as it found them.
+
+        .segment "SPRAWDZ"
+sprawdz:
+        php
+        cld
+        lda #<znaki0                    ; carry clear: MEMLO above the program's start
+        cmp MEMLO
+        lda #>znaki0
+        sbc MEMLO+1
+        bcc za_nisko
+        plp
+        rts
+za_nisko:
+        ldx #adres_memlo - komunikat
+        lda MEMLO+1
+        jsr szesnastkowo
+        lda MEMLO
+        jsr szesnastkowo
+        ldx #IOCB_E
+        lda #PUTREC
+        sta ICCOM,x
+        lda #<komunikat
+        sta ICBAL,x
+        lda #>komunikat
+        sta ICBAH,x
+        lda #koniec - komunikat + 1     ; more than the record: CIO ends it at the EOL, not with
+        sta ICBLL,x                     ; an EOL of its own once the length runs out
+        lda #0
+        sta ICBLH,x
+        jsr CIOV
+        jmp (DOSVEC)
+
+; A in two hexadecimal digits at komunikat + X; X two further.
+szesnastkowo:
+        pha
+        lsr a
+        lsr a
+        lsr a
+        lsr a
+        jsr cyfra
+        pla
+        and #$0F
+cyfra:  cmp #10
+        bcc :+
+        adc #'A' - '0' - 10 - 1         ; the carry is set
+:       adc #'0'
+        sta komunikat,x
+        inx
+        rts
+
+komunikat:
+        .byte "Program wczytuje sie od $2000, a DOS zostawia wolna pamiec od $"
+adres_memlo:
+        .byte "0000 (MEMLO): zmniejsz liczbe jego buforow.", EOL
+koniec:
 
 ; ---------------------------------------------------------------------------------------------
 ; The set's data, filled in by the editor. The character sets must start on a 1 KB boundary:
@@ -79,41 +121,57 @@ kolory: .res 5
 ; counter only counts within 1 KB); the assertion below keeps it so.
 
         .segment "PROGRAM"
-lista:  .byte PUSTE8, PUSTE8, PUSTE8, PUSTE8, PUSTE8, PUSTE8
-        .byte PUSTE8 | DLI              ; on its last line: set 0 for the first mode line
-        .byte TRYB4 | LMS | DLI, <ekran, >ekran
-        .res 14, TRYB4 | DLI            ; every mode line but the last: the next line's set
-        .byte TRYB4
-        .byte JVB, <lista, >lista
+lista:  .res PUSTE - 1, DL_BLK8
+        .byte DL_BLK8 | DL_DLI                  ; on its last line: the set of the first mode line
+        .byte DL_CHR40x8x4 | DL_LMS | DL_DLI, <ekran, >ekran
+        .res 14, DL_CHR40x8x4 | DL_DLI          ; every mode line but the last: the next line's set
+        .byte DL_CHR40x8x4
+        .byte DL_JVB, <lista, >lista
 lista_koniec:
 
 ; ---------------------------------------------------------------------------------------------
-; The DLI: 16 of them a frame, one on the last blank line and one on each of the first 15 mode
-; lines. Each loads the page of the set for the next mode line, waits with WSYNC for the end of
-; the current scan line and sets CHBASE in the horizontal blank, before ANTIC fetches the next
-; line's first character. Then it turns the page to the other set: set 0 for the top line of an
-; object row (even mode lines), set 1 for the bottom one (odd lines). The vertical blank routine
-; below starts every frame at set 0, so that a DLI lost in one frame, should one ever be, cannot
-; swap the sets for good.
+; The DLI: 16 of them a frame, on the last scan line of the blank lines and of each of the first
+; 15 mode lines. The next mode line takes set 0 when it is the top line of an object row (even
+; lines), set 1 when it is the bottom one (odd lines). VCOUNT, the scan line over two, says which:
+; on the last scan line of mode line k (k = -1 for the blank lines) it is 4 * k + 35, so its
+; bit 2 is set for odd k, when the next line is even; the two sets' pages differ in that bit
+; alone. The routine waits with WSYNC for the end of the scan line and sets CHBASE in the
+; horizontal blank, before ANTIC fetches the next line's first character. It keeps nothing from
+; one interrupt to the next: a DLI lost, or run on another display list, spoils that one frame
+; at most. It keeps A for the code it interrupts, which waits on CH in A.
 
 przerwanie:
         pha
-        lda nastepny
+        lda VCOUNT
+        and #>znaki0 ^ >znaki1
+        eor #>znaki1
         sta WSYNC
         sta CHBASE
-        eor #(>znaki0) ^ (>znaki1)
-        sta nastepny
         pla
         rti
 
-; Runs in every vertical blank, then whatever the vector held before: the OS's own routine,
-; which copies the shadows, or a DOS's that runs before it.
-przerwa:
-        lda #>znaki0
-        sta nastepny
-        jmp (poprzedni)
+; ---------------------------------------------------------------------------------------------
+; The OS shadows the program changes, all in page 2, saved at start and put back on the way
+; out: first those set from wartosci, then the five colours, set from the set's numbers.
+
+cienie: .byte <SDMCTL, <SDLSTL, <(SDLSTL + 1), <CHBAS, <CHACT, <GPRIOR
+        .byte <COLOR0, <(COLOR0 + 1), <(COLOR0 + 2), <(COLOR0 + 3), <(COLOR0 + 4)
+CIENIE = * - cienie
+wartosci:
+        .byte DMA_WASKI, <lista, >lista, >znaki0
+        .byte 0                         ; CHACT: characters upright, not reflected
+        .byte 0                         ; GPRIOR: ordinary priorities, no GTIA modes
 
 ; ---------------------------------------------------------------------------------------------
+; The start. A DOS may hand over with the I flag set (the OS would skip its shadow copies in
+; the vertical blank), the D flag set (ADC would count in decimal) and NMIEN at 0 (the frame
+; counter would not move): the program sets all three before it relies on them.
+
+start:  cld
+        cli
+        lda #NMI_VBI
+        sta NMIEN
+
 ; Building the screen. The code table is stored position by position: 64 codes of position 0
 ; (top left) for objects 0..63, then 64 of position 1 (bottom left), 64 of position 2 (top
 ; right), 64 of position 3 (bottom right); then the same 256 codes with bit 7 flipped, which
@@ -125,7 +183,6 @@ przerwa:
 ; objects with the second. An object's top left byte is at 64 * row + 2 * column, which for
 ; object i = 16 * row + column is 2 * (i + (i & $F0)), always below 256.
 
-start:
         ldx #63
 budowa: txa
         and #$F0
@@ -154,78 +211,91 @@ budowa: txa
         dex
         bpl budowa
 
-; Colours: the five numbers go to the OS's shadows, which the OS copies into GTIA every frame.
-        ldx #4
-kolor:  lda kolory,x
-        sta COLOR0,x
-        dex
-        bpl kolor
-
 ; No players or missiles: their DMA stays off and their pixels are cleared, whatever ran
 ; before left in them.
         lda #0
-        ldx #4
+        ldx #GRAFM - GRAFP0
 gracze: sta GRAFP0,x
         dex
         bpl gracze
-        sta GPRIOR                      ; ordinary priorities, no GTIA modes
-        sta CHACT                       ; characters upright (bits 0-1 only matter in modes 2-3)
+
+        ldx #CIENIE - 1
+zachowaj:
+        ldy cienie,x
+        lda STRONA2,y
+        sta zachowane,x
+        dex
+        bpl zachowaj
 
 ; Everything the OS copies in the vertical blank is set just after one, so that no frame sees
 ; half of a new display list address.
-        lda RTCLOK3
-czekaj: cmp RTCLOK3
-        beq czekaj
-        lda #<lista
-        sta SDLSTL
-        lda #>lista
-        sta SDLSTL+1
-        lda #DMA_WASKI
-        sta SDMCTL
-        lda #>znaki0
-        sta CHBAS
-        sta nastepny
+        jsr ramka
+        ldx #CIENIE - 1
+ustaw:  ldy cienie,x
+        lda wartosci,x
+        cpx #CIENIE - 5
+        bcc :+
+        lda kolory - (CIENIE - 5),x
+:       sta STRONA2,y
+        dex
+        bpl ustaw
+; DLIs on at once, the vector first: the list still shown until the next vertical blank (DOS's)
+; may have DLI bits, which then run this routine for the rest of one frame, and no harm done.
         lda #<przerwanie
         sta VDSLST
         lda #>przerwanie
         sta VDSLST+1
-        lda VVBLKI
-        sta poprzedni
-        lda VVBLKI+1
-        sta poprzedni+1
-        lda #6                          ; the immediate vertical blank vector
-        ldy #<przerwa
-        ldx #>przerwa
-        jsr SETVBV
-; DLIs on only once the vertical blank has handed ANTIC the new display list: the list shown
-; until then (DOS's, say) may have DLI bits of its own, which must not run this routine.
-        lda RTCLOK3
-czekaj2: cmp RTCLOK3
-        beq czekaj2
-        lda #$C0                        ; DLI and vertical blank interrupts on
+        lda #NMI_VBI | NMI_DLI
         sta NMIEN
 
-; The picture stays until reset. The OS's vertical blank keeps running; attract mode, which
-; would dim and cycle the colours after some minutes without a key, is held off.
+; The picture stays until a key is pressed; one pressed before it does not count. The OS's
+; vertical blank keeps running; attract mode, which would dim and cycle the colours after some
+; minutes without a key, is held off.
+        lda #KEY_NONE
+        sta CH
 petla:  lda #0
         sta ATRACT
+        lda CH
+        cmp #KEY_NONE
         beq petla
+
+; The way back: the key taken, DLIs off, the shadows as they were, then DOS.
+        lda #KEY_NONE
+        sta CH
+        lda #NMI_VBI
+        sta NMIEN
+        jsr ramka
+        ldx #CIENIE - 1
+przywroc:
+        ldy cienie,x
+        lda zachowane,x
+        sta STRONA2,y
+        dex
+        bpl przywroc
+        jmp (DOSVEC)
+
+; Returns just after a vertical blank.
+ramka:  lda RTCLOK+2
+:       cmp RTCLOK+2
+        beq :-
+        rts
 
 ; ---------------------------------------------------------------------------------------------
 ; Variables and the screen: memory that is not loaded, set up by the program at start. The
 ; screen's 512 bytes must not cross a 4 KB boundary, where ANTIC's address counter wraps.
 
         .segment "ZMIENNE"
-poprzedni: .res 2                       ; the vertical blank vector found at start
-nastepny: .res 1                        ; page of the set for the next mode line
+zachowane: .res CIENIE                  ; the shadows as the program found them
 pomoc:  .res 1
         .segment "EKRAN"
 ekran:  .res 512
 
 ; The rules above, checked when the program is linked.
-        .assert znaki0 >= $2000, lderror, "nothing may be loaded below $2000"
+        .assert znaki0 = $2000, lderror, "nothing may be loaded below $2000, as the check's message says"
         .assert (znaki0 & $3FF) = 0 && (znaki1 & $3FF) = 0, lderror, "sets on 1 KB boundaries"
+        .assert (>znaki0 ^ >znaki1) = 4, lderror, "the sets' pages must differ in bit 2 alone"
+        .assert (PUSTE & 1) = 1, lderror, "VCOUNT's bit 2 tells odd mode lines only after odd blank lines"
         .assert (lista & $FC00) = ((lista_koniec - 1) & $FC00), lderror, "display list crosses 1 KB"
+        .assert >SDMCTL = >STRONA2 && >CHBAS = >STRONA2, lderror, "the shadows in page 2, from SDMCTL to CHBAS"
         .assert (ekran & $F000) = ((ekran + 511) & $F000), lderror, "screen crosses 4 KB"
-        ; JMP (address) takes the high byte from the same page: not from $xxFF.
-        .assert (poprzedni & $FF) <> $FF, lderror, "vector on the last byte of a page"
+        .assert koniec - komunikat <= 3 * 38, lderror, "the message must fit one line of the screen editor"
