@@ -98,7 +98,7 @@ private:
                                                       "NAZWA.KODY, NAZWA.KOLORY, NAZWA.TILES.BMP i NAZWA (domyślnie "
                                                       "NAZWA to ścieżka zestawu).")};
     const QCommandLineOption m_atari{QStringLiteral("atari"),
-                                     QStringLiteral("Bez okna zapisuje program dla Atari 8-bit (800XL, 130XE; plik "
+                                     QStringLiteral("Bez okna zapisuje program dla Atari 8-bit (800, 800XL, 130XE; plik "
                                                     "wykonywalny DOS-u), który pokazuje obiekty zestawu ZESTAW.ORB tak, "
                                                     "jak gra w trybie ANTIC 4, a pod nimi te same z kodami odwróconymi; "
                                                     "domyślnie PLIK to ścieżka zestawu z końcówką .XEX. Uruchamia się "
