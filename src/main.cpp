@@ -1,8 +1,9 @@
 // The program: the window, with a file to load when one is named; or, with no window and no
-// display needed, the help, the version, a batch export, an Atari program or a usage error.
+// display needed, the help, the version, a batch export, an Atari program, source text or a usage error.
 
 #include "informacje.h"
 #include "io/wsadowo.h"
+#include "io/zrodlo.h"
 #include "ui/aplikacja.h"
 #include "ui/edytor.h"
 
@@ -28,10 +29,11 @@ public:
             "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
         m_parser.addOption(m_eksport);
         m_parser.addOption(m_atari);
+        m_parser.addOption(m_zrodlo);
         m_parser.addOption(m_pomoc);
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(QStringLiteral("PLIK"),
-                                       QStringLiteral("Plik do wczytania w oknie (przy --eksportuj i --atari zestaw, "
+                                       QStringLiteral("Plik do wczytania w oknie (przy --eksportuj, --atari i --zrodlo zestaw, "
                                                       "potem NAZWA albo PLIK)."),
                                        QStringLiteral("[PLIK]"));
         m_poprawny = m_parser.parse(argumenty);
@@ -43,7 +45,7 @@ public:
     /** Whether the line read asks for the window: none of the editor's options and at most one file. */
     bool okno() const
     {
-        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_atari) && !m_parser.isSet(m_pomoc)
+        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_atari) && !m_parser.isSet(m_zrodlo) && !m_parser.isSet(m_pomoc)
                && !m_parser.isSet(QStringLiteral("version")) && m_parser.positionalArguments().size() <= 1;
     }
     QString plik() const { return m_parser.positionalArguments().value(0); }
@@ -58,21 +60,27 @@ public:
         if (m_poprawny && m_parser.isSet(QStringLiteral("version")))
             m_parser.showVersion();
         const QStringList nazwy = m_parser.positionalArguments();
-        const bool eksport = m_parser.isSet(m_eksport), atari = m_parser.isSet(m_atari);
-        const bool nazwyDobre = !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString());
-        if (m_poprawny && eksport && !atari && nazwyDobre)
+        const bool eksport = m_parser.isSet(m_eksport), atari = m_parser.isSet(m_atari), zrodlo = m_parser.isSet(m_zrodlo);
+        const bool jedno = eksport + atari + zrodlo == 1;
+        const bool nazwyDobre = m_poprawny && jedno && !nazwy.isEmpty() && nazwy.size() <= 2 && !nazwy.contains(QString());
+        const auto jezyk = edytor::JezykZrodla(m_parser.value(m_zrodlo));
+        if (eksport && nazwyDobre)
             return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
-        if (m_poprawny && atari && !eksport && nazwyDobre)
+        if (atari && nazwyDobre)
             return edytor::ProgramWsadowy(nazwy[0], nazwy.value(1, nazwy[0] + QStringLiteral(".XEX")), bledy);
+        if (zrodlo && jezyk && nazwyDobre)
+            return edytor::ZrodloWsadowe(nazwy[0], nazwy.value(1, nazwy[0] + QString::fromUtf16(jezyk->koncowka)), jezyk->jezyk, bledy);
         bledy << "edytor-obiektow: "
               << (!m_poprawny         ? m_parser.errorText()
-                  : eksport && atari  ? QStringLiteral("--eksportuj i --atari razem.")
+                  : eksport + atari + zrodlo > 1 ? QStringLiteral("najwyżej jedno z --eksportuj, --atari, --zrodlo.")
                   : eksport           ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
                   : atari             ? QStringLiteral("--atari wymaga ZESTAW.ORB i najwyżej PLIKU, niepustych.")
+                  : zrodlo            ? QStringLiteral("--zrodlo wymaga JĘZYKA (mads, ca65, xa, c), ZESTAW.ORB i najwyżej PLIKU, niepustych.")
                                       : QStringLiteral("za dużo plików."))
               << "\nUżycie: edytor-obiektow [PLIK]\n"
                  "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
                  "       edytor-obiektow --atari ZESTAW.ORB [PLIK]\n"
+                 "       edytor-obiektow --zrodlo mads|ca65|xa|c ZESTAW.ORB [PLIK]\n"
                  "Więcej: edytor-obiektow --help"
               << Qt::endl;
         return 2;
@@ -91,6 +99,14 @@ private:
                                                     "domyślnie PLIK to ścieżka zestawu z końcówką .XEX. Uruchamia się "
                                                     "go w emulatorze (atari800 -run PLIK) albo na Atari z dysku lub "
                                                     "przez SIO.")};
+    const QCommandLineOption m_zrodlo{QStringLiteral("zrodlo"),
+                                      QStringLiteral("Bez okna zapisuje zestaw ZESTAW.ORB jako tekst źródłowy w JĘZYKU: "
+                                                     "mads (MADS, dta), ca65 (ca65 i ld65, .byte), xa (xa65, .byt) albo c "
+                                                     "(cc65 i inne kompilatory C), z etykietami od nazwy PLIKU; domyślnie "
+                                                     "PLIK to ścieżka zestawu z końcówką .asm, .s, .a65 albo .c. Na przykład "
+                                                     "--zrodlo mads gra.ORB, --zrodlo ca65 gra.ORB gra.s, --zrodlo xa gra.ORB "
+                                                     "gra.a65, --zrodlo c gra.ORB gra.c."),
+                                      QStringLiteral("JĘZYK")};
     // Qt's own help option would describe itself and --help-all in English.
     const QCommandLineOption m_pomoc{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
     bool m_poprawny = false;

@@ -107,7 +107,8 @@ std::optional<BladPliku> przeszkodaZapisu(const QString &sciezka)
                      plik.isDir() ? opisBledu(EISDIR) : plik.isFile() ? opisBledu(EACCES) : QStringLiteral("To nie jest plik.")};
 }
 
-/** Writes a whole file or nothing: the previous file stays intact when anything fails. */
+} // namespace
+
 std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty)
 {
     if (auto przeszkoda = przeszkodaZapisu(sciezka))
@@ -124,8 +125,6 @@ std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, co
     plik.cancelWriting();
     return zglos(dialogi, {kNieZapisano, sciezka, powod});
 }
-
-} // namespace
 
 QString sciezkaBezwzgledna(const QString &sciezka, const QString &folder)
 {

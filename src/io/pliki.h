@@ -73,6 +73,9 @@ std::optional<BladPliku> PrzeszkodaEksportu(const QString &nazwa, bool zLiniaAut
  */
 std::optional<BladPliku> ZapiszEksport(StanEdytora &stan, Dialogi &dialogi, const QString &nazwa, bool zLiniaAutorska = true);
 
+/** Writes a whole file or nothing: the previous file stays intact when anything fails, told through the port and returned. */
+std::optional<BladPliku> zapiszPlik(Dialogi &dialogi, const QString &sciezka, const QByteArray &bajty);
+
 /** Writes the Atari view of the set: the program built into the editor with the set's data in it, whole or not at all. */
 std::optional<BladPliku> ZapiszProgramAtari(const Zestaw &zestaw, Dialogi &dialogi, const QString &sciezka);
 

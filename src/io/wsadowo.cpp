@@ -71,4 +71,15 @@ int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bled
     });
 }
 
+int ZrodloWsadowe(const QString &zestaw, const QString &plik, Jezyk jezyk, QTextStream &bledy)
+{
+    const QString cel = sciezkaBezwzgledna(plik);
+    return wsadowo(zestaw, bledy, [&](StanEdytora &stan, Dialogi &nikt) -> std::optional<BladPliku> {
+        if (toZestaw(cel, zestaw))
+            return BladPliku{kNieZapisano, cel, QStringLiteral("To jest plik zestawu.")};
+        const QString tekst = ZrodloZestawu(stan.zestaw, jezyk, PrefiksEtykiet(cel), stan.NazwaZestawu, stan.TrybZawartosci);
+        return zapiszPlik(nikt, cel, tekst.toUtf8());
+    });
+}
+
 } // namespace edytor

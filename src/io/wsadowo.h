@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/zrodlo.h"
+
 #include <QString>
 
 class QTextStream;
@@ -21,5 +23,12 @@ int EksportWsadowy(const QString &zestaw, const QString &nazwa, QTextStream &ble
  * set file itself. Failures and exit status as the batch export's.
  */
 int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bledy);
+
+/**
+ * The source export without a window: loads the set file as the batch export does and writes it
+ * as source text in that language (ZrodloZestawu), the labels named after the file, whole or not
+ * at all, never over the set file itself. Failures and exit status as the batch export's.
+ */
+int ZrodloWsadowe(const QString &zestaw, const QString &plik, Jezyk jezyk, QTextStream &bledy);
 
 } // namespace edytor
