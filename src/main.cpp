@@ -26,7 +26,12 @@ public:
     {
         m_parser.setApplicationDescription(QStringLiteral(
             "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
-            "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\"."));
+            "podany PLIK (zestaw .ORB albo znaki .FN2, .FNT) wczytuje jak przycisk \"Wczytaj\".\n"
+            "Tekst źródłowy zestawu dla asemblera albo kompilatora C:\n"
+            "  edytor-obiektow --zrodlo mads gra.ORB gra.asm   MADS: icl 'gra.asm'\n"
+            "  edytor-obiektow --zrodlo ca65 gra.ORB gra.s     ca65 gra.s, ld65 (albo .include)\n"
+            "  edytor-obiektow --zrodlo xa gra.ORB gra.a65     xa65: #include \"gra.a65\"\n"
+            "  edytor-obiektow --zrodlo c gra.ORB gra.c        cc65 -t atari, gcc albo inny kompilator C"));
         m_parser.addOption(m_eksport);
         m_parser.addOption(m_atari);
         m_parser.addOption(m_zrodlo);
@@ -100,12 +105,10 @@ private:
                                                     "go w emulatorze (atari800 -run PLIK) albo na Atari z dysku lub "
                                                     "przez SIO.")};
     const QCommandLineOption m_zrodlo{QStringLiteral("zrodlo"),
-                                      QStringLiteral("Bez okna zapisuje zestaw ZESTAW.ORB jako tekst źródłowy w JĘZYKU: "
-                                                     "mads (MADS, dta), ca65 (ca65 i ld65, .byte), xa (xa65, .byt) albo c "
-                                                     "(cc65 i inne kompilatory C), z etykietami od nazwy PLIKU; domyślnie "
-                                                     "PLIK to ścieżka zestawu z końcówką .asm, .s, .a65 albo .c. Na przykład "
-                                                     "--zrodlo mads gra.ORB, --zrodlo ca65 gra.ORB gra.s, --zrodlo xa gra.ORB "
-                                                     "gra.a65, --zrodlo c gra.ORB gra.c."),
+                                      QStringLiteral("Bez okna zapisuje zestaw ZESTAW.ORB jako tekst źródłowy w JĘZYKU "
+                                                     "mads, ca65, xa albo c (przykłady wyżej), z etykietami od nazwy "
+                                                     "PLIKU; domyślnie PLIK to ścieżka zestawu z końcówką .asm, .s, "
+                                                     ".a65 albo .c."),
                                       QStringLiteral("JĘZYK")};
     // Qt's own help option would describe itself and --help-all in English.
     const QCommandLineOption m_pomoc{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
