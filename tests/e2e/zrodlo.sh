@@ -43,8 +43,19 @@ for jezyk in "$@"; do
     case $jezyk in mads) k=asm ;; ca65) k=s ;; xa) k=a65 ;; c) k=c ;; esac
     "$program" --zrodlo $jezyk a.ORB
     "$program" --zrodlo $jezyk b.ORB "2 gra-b.v1.$k"
-    grep -q "zestaw a.ORB, układ Vendra" a.ORB.$k && grep -q "zestaw b.ORB, układ JGP" "2 gra-b.v1.$k"
-    "$program" --zrodlo $jezyk "$PWD/a.ORB" sub/a.ORB.$k && cmp a.ORB.$k sub/a.ORB.$k  # no path in it
+    "$program" --zrodlo $jezyk "$PWD/a.ORB" sub/a.ORB.$k
+    cmp a.ORB.$k sub/a.ORB.$k  # no path in it
+    # The comments: the layout, the objects of a character, the codes of an object.
+    b='$' && [ $jezyk != c ] || b=0x
+    while IFS='|' read -r plik wzor; do
+        grep -q "$wzor" "$plik" || { echo "$plik: no $wzor" >&2; exit 1; }
+    done <<KONIEC
+a.ORB.$k|zestaw a.ORB, układ Vendra
+2 gra-b.v1.$k|zestaw b.ORB, układ JGP
+a.ORB.$k|znak 4 - obiekt 4 lewy górny w negatywie$
+2 gra-b.v1.$k|znak 3 - obiekt 1 prawy dolny$
+a.ORB.$k|obiekt  5  ${b}85 ${b}05 ${b}C5 ${b}45$
+KONIEC
     case $jezyk in
     mads)
         printf '\topt h-f+\n\torg $2010\n\tdta 1\n\ticl "a.ORB.asm"\n\ticl "2 gra-b.v1.asm"\n' >p.asm
