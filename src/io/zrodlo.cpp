@@ -62,6 +62,10 @@ constexpr Czesc kCzesci[] = {
     {u"kolory", kRejestrow, u"PF0, PF1, PF2, PF3, BAK (cienie COLOR0-COLOR4, $02C4-$02C8)"},
 };
 
+// The parts by index, and how many codes a line of the code tables holds.
+constexpr int kKody = 2, kNegatywy = 3, kKolory = 4;
+constexpr int kKodowWWierszu = 8;
+
 constexpr QStringView kRogi[kPozycji] = {u"lewy górny", u"lewy dolny", u"prawy górny", u"prawy dolny"};
 
 /** A file name as the comments can hold it in every language. */
@@ -135,7 +139,9 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
     QStringList etykiety;
     for (int c = 0; c < std::ssize(kCzesci); ++c) {
         etykiety << etykieta(c);
-        komentarz(QStringLiteral("  %1 %2 (%3 B)").arg(etykieta(c).leftJustified(prefiks.size() + 9), kCzesci[c].opis).arg(kCzesci[c].rozmiar));
+        komentarz(QStringLiteral("  %1 %2 (%3 B)")
+                      .arg(etykieta(c).leftJustified(etykieta(kNegatywy).size()), kCzesci[c].opis)
+                      .arg(kCzesci[c].rozmiar));
     }
     tekst += u'\n' + wypelnij(s.naPoczatku, etykiety.join(QStringLiteral(", ")));
 
@@ -144,7 +150,7 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
         const qsizetype rozmiar = kCzesci[c].rozmiar;
         if (c == 0)
             tekst += s.przedZnakami;
-        if (c == 2) {
+        if (c == kKody) {
             tekst += s.poZnakach;
             komentarz(QStringLiteral("Kody obiektów - lewy górny, lewy dolny, prawy górny, prawy dolny"));
             for (int i = 0; i < kObiektow; ++i) {
@@ -158,12 +164,12 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
         if (c < kZestawowZnakow) {
             for (int n = 0; n < kZnakowWZestawie; ++n)
                 wiersz(od + n * kBajtowZnaku, kBajtowZnaku, QStringLiteral("znak %1 - %2").arg(n).arg(uzycieZnaku(zestaw, c, n)));
-        } else if (c < std::ssize(kCzesci) - 1) {
+        } else if (c < kKolory) {
             for (int k = 0; k < kPozycji; ++k)
-                for (int i = 0; i < kObiektow; i += kBajtowZnaku)
-                    wiersz(od + k * kObiektow + i, kBajtowZnaku,
-                           QStringLiteral("%1, obiekty %2-%3").arg(kRogi[k]).arg(i).arg(i + kBajtowZnaku - 1)
-                               + (c == 3 ? QStringLiteral(", w negatywie") : QString()));
+                for (int i = 0; i < kObiektow; i += kKodowWWierszu)
+                    wiersz(od + k * kObiektow + i, kKodowWWierszu,
+                           QStringLiteral("%1, obiekty %2-%3").arg(kRogi[k]).arg(i).arg(i + kKodowWWierszu - 1)
+                               + (c == kNegatywy ? QStringLiteral(", w negatywie") : QString()));
         } else {
             wiersz(od, rozmiar, kCzesci[c].opis.toString());
         }
