@@ -50,8 +50,9 @@ public:
     /** Whether the line read asks for the window: none of the editor's options and at most one file. */
     bool okno() const
     {
-        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_atari) && !m_parser.isSet(m_zrodlo) && !m_parser.isSet(m_pomoc)
-               && !m_parser.isSet(QStringLiteral("version")) && m_parser.positionalArguments().size() <= 1;
+        return m_poprawny && !m_parser.isSet(m_eksport) && !m_parser.isSet(m_atari) && !m_parser.isSet(m_zrodlo)
+               && !m_parser.isSet(m_pomoc) && !m_parser.isSet(QStringLiteral("version"))
+               && m_parser.positionalArguments().size() <= 1;
     }
     QString plik() const { return m_parser.positionalArguments().value(0); }
 
@@ -74,13 +75,15 @@ public:
         if (atari && nazwyDobre)
             return edytor::ProgramWsadowy(nazwy[0], nazwy.value(1, nazwy[0] + QStringLiteral(".XEX")), bledy);
         if (zrodlo && jezyk && nazwyDobre)
-            return edytor::ZrodloWsadowe(nazwy[0], nazwy.value(1, nazwy[0] + QString::fromUtf16(jezyk->koncowka)), jezyk->jezyk, bledy);
+            return edytor::ZrodloWsadowe(nazwy[0], nazwy.value(1, nazwy[0] + QString::fromUtf16(jezyk->koncowka)),
+                                         jezyk->jezyk, bledy);
         bledy << "edytor-obiektow: "
               << (!m_poprawny         ? m_parser.errorText()
                   : eksport + atari + zrodlo > 1 ? QStringLiteral("najwyżej jedno z --eksportuj, --atari, --zrodlo.")
                   : eksport           ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
                   : atari             ? QStringLiteral("--atari wymaga ZESTAW.ORB i najwyżej PLIKU, niepustych.")
-                  : zrodlo            ? QStringLiteral("--zrodlo wymaga JĘZYKA (mads, ca65, xa, c), ZESTAW.ORB i najwyżej PLIKU, niepustych.")
+                  : zrodlo            ? QStringLiteral("--zrodlo wymaga JĘZYKA (mads, ca65, xa, c), ZESTAW.ORB "
+                                                       "i najwyżej PLIKU, niepustych.")
                                       : QStringLiteral("za dużo plików."))
               << "\nUżycie: edytor-obiektow [PLIK]\n"
                  "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"

@@ -119,7 +119,9 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
 {
     const Skladnia &s = kSkladnie[int(jezyk)];
     const QByteArray dane = ZakodujZnaki(zestaw.Znaki) + ZakodujKody(zestaw.Obiekty) + ZakodujKolory(zestaw.WartoscKoloru);
-    const auto bajt = [&](qsizetype i) { return s.bajt.toString() + QStringLiteral("%1").arg(Bajt(dane[i]), 2, 16, QChar(u'0')).toUpper(); };
+    const auto bajt = [&](qsizetype i) {
+        return s.bajt.toString() + QStringLiteral("%1").arg(Bajt(dane[i]), 2, 16, QChar(u'0')).toUpper();
+    };
     const auto etykieta = [&](int czesc) { return prefiks + u'_' + kCzesci[czesc].nazwa.toString(); };
     QString tekst;
     const auto komentarz = [&](const QString &linia) { tekst += (s.komentarz.toString() + linia).trimmed() + u'\n'; };
@@ -127,7 +129,8 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
         QStringList bajty;
         for (qsizetype i = od; i < od + ile; ++i)
             bajty << bajt(i);
-        tekst += s.wiersz.toString() + bajty.join(s.odstep) + s.poBajtach.toString() + u' ' + s.komentarz.toString() + opis + u'\n';
+        tekst += s.wiersz.toString() + bajty.join(s.odstep) + s.poBajtach.toString() + u' ' + s.komentarz.toString() + opis
+                 + u'\n';
     };
 
     komentarz(QStringLiteral("Edytor obiektów - zestaw %1, układ %2")
@@ -163,7 +166,8 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
         tekst += wypelnij(s.etykieta, etykieta(c), QString::number(rozmiar));
         if (c < kZestawowZnakow) {
             for (int n = 0; n < kZnakowWZestawie; ++n)
-                wiersz(od + n * kBajtowZnaku, kBajtowZnaku, QStringLiteral("znak %1 - %2").arg(n).arg(uzycieZnaku(zestaw, c, n)));
+                wiersz(od + n * kBajtowZnaku, kBajtowZnaku,
+                       QStringLiteral("znak %1 - %2").arg(n).arg(uzycieZnaku(zestaw, c, n)));
         } else if (c < kKolory) {
             for (int k = 0; k < kPozycji; ++k)
                 for (int i = 0; i < kObiektow; i += kKodowWWierszu)
