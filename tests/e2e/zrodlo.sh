@@ -1,6 +1,6 @@
 #!/bin/bash
 # The source export built by the real tools: two sets' files (one named with a space, a dash and
-# a leading digit) in one program of the test's own, each label's bytes against the set file, the
+# a leading digit, its set with a colon, which xa reads even in a comment) in one program of the test's own, each label's bytes against the set file, the
 # character sets on a 1 KB boundary. $1: the editor's executable; the rest: the languages.
 source "$(dirname "$0")/poczatek.sh"
 shift
@@ -8,17 +8,17 @@ if [ "$*" = mads ] && ! command -v mads >/dev/null; then
     echo "mads is not on the PATH: the MADS source is not checked (skipped)"; exit 77
 fi
 cp "$dane/../../examples/przyklad.ORB" a.ORB
-cp "$dane/okno.ORB" b.ORB  # in the "JGP" layout
+cp "$dane/okno.ORB" b:.ORB  # in the "JGP" layout
 czesci="znaki0:1024 znaki1:1024 kody:256 negatywy:256 kolory:5"
 
 # $1: the program's bytes from $2010 on; the file etykiety: its labels, a name and a hex address a line.
 sprawdz() {
-    for zestaw in a:a b:_2_gra_b; do
+    for zestaw in a.ORB=a b:.ORB=_2_gra_b; do
         local od=0 adres
         for czesc in $czesci; do
-            adres=$((0x$(awk -v n="${zestaw#*:}_${czesc%:*}" 'tolower($1) == n { print $2 }' etykiety)))
+            adres=$((0x$(awk -v n="${zestaw#*=}_${czesc%:*}" 'tolower($1) == n { print $2 }' etykiety)))
             [[ $czesc != znaki* ]] || ((adres % 1024 == 0)) || { echo "$jezyk: $zestaw $czesc at $adres" >&2; exit 1; }
-            cmp <(tail -c +$((adres - 0x2010 + 1)) "$1" | head -c ${czesc#*:}) <(tail -c +$((od + 1)) ${zestaw%:*}.ORB | head -c ${czesc#*:})
+            cmp <(tail -c +$((adres - 0x2010 + 1)) "$1" | head -c ${czesc#*:}) <(tail -c +$((od + 1)) ${zestaw%=*} | head -c ${czesc#*:})
             od=$((od + ${czesc#*:}))
         done
     done
@@ -42,7 +42,7 @@ mkdir sub
 for jezyk in "$@"; do
     case $jezyk in mads) k=asm ;; ca65) k=s ;; xa) k=a65 ;; c) k=c ;; esac
     "$program" --zrodlo $jezyk a.ORB
-    "$program" --zrodlo $jezyk b.ORB "2 gra-b.v1.$k"
+    "$program" --zrodlo $jezyk b:.ORB "2 gra-b.v1.$k"
     "$program" --zrodlo $jezyk "$PWD/a.ORB" sub/a.ORB.$k
     cmp a.ORB.$k sub/a.ORB.$k  # no path in it
     # The comments: the layout, the objects of a character, the codes of an object.
@@ -51,7 +51,7 @@ for jezyk in "$@"; do
         grep -q "$wzor" "$plik" || { echo "$plik: no $wzor" >&2; exit 1; }
     done <<KONIEC
 a.ORB.$k|zestaw a.ORB, układ Vendra
-2 gra-b.v1.$k|zestaw b.ORB, układ JGP
+2 gra-b.v1.$k|zestaw b?.ORB, układ JGP
 a.ORB.$k|znak 4 - obiekt 4 lewy górny w negatywie$
 2 gra-b.v1.$k|znak 3 - obiekt 1 prawy dolny$
 a.ORB.$k|obiekt  5  ${b}85 ${b}05 ${b}C5 ${b}45$
@@ -87,6 +87,6 @@ KONIEC
         echo "return 0; }"
     } >p.c
     cicho cc -std=c99 -Wall -Wextra -Wpedantic -o p p.c a.ORB.c "2 gra-b.v1.c"
-    ./p | cmp - <(head -c 2565 a.ORB; head -c 2565 b.ORB)
+    ./p | cmp - <(head -c 2565 a.ORB; head -c 2565 b:.ORB)
 done
 echo "zrodlo $*: OK"
