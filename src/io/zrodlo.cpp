@@ -173,7 +173,7 @@ QString ZrodloZestawu(const Zestaw &zestaw, Jezyk jezyk, const QString &prefiks,
                 for (int i = 0; i < kObiektow; i += kKodowWWierszu)
                     wiersz(od + k * kObiektow + i, kKodowWWierszu,
                            QStringLiteral("%1, obiekty %2-%3").arg(kRogi[k]).arg(i).arg(i + kKodowWWierszu - 1)
-                               + (c == kNegatywy ? QStringLiteral(", w negatywie") : QString()));
+                               + (c == kNegatywy ? QStringLiteral(", odwrócone") : QString()));
         } else {
             wiersz(od, rozmiar, kCzesci[c].opis.toString());
         }
