@@ -1,7 +1,8 @@
 #!/bin/bash
 # The source export built by the real tools: two sets' files (one named with a space, a dash and
-# a leading digit, its set with a colon, which xa reads even in a comment) in one program of the test's own, each label's bytes against the set file, the
-# character sets on a 1 KB boundary. $1: the editor's executable; the rest: the languages.
+# a leading digit, its set with a colon, which xa reads even in a comment) in one program of the
+# test's own, each label's bytes against the set file, the character sets on a 1 KB boundary.
+# $1: the editor's executable; the rest: the languages.
 source "$(dirname "$0")/poczatek.sh"
 shift
 if [ "$*" = mads ] && ! command -v mads >/dev/null; then
@@ -60,23 +61,25 @@ KONIEC
     mads)
         printf '\topt h-f+\n\torg $2010\n\tdta 1\n\ticl "a.ORB.asm"\n\ticl "2 gra-b.v1.asm"\n' >p.asm
         cicho mads p.asm -o:p.bin -t:p.lab -s
-        awk 'NR > 3 { print tolower($3), $2 }' p.lab >etykiety && sprawdz p.bin ;;
+        awk 'NR > 3 { print tolower($3), $2 }' p.lab >etykiety ;;
     xa)
         printf '\t*=$2010\n\t.byt 1\n#include "a.ORB.a65"\n#include "2 gra-b.v1.a65"\n' >p.a65
         cicho xa -o p.bin -l p.lab p.a65
-        sed 's/, 0x/ /; s/,.*//' p.lab >etykiety && sprawdz p.bin ;;
+        sed 's/, 0x/ /; s/,.*//' p.lab >etykiety ;;
     ca65 | c)
         # Linked from $2010 with the segment line that the file's comment gives.
         printf 'MEMORY { MAIN: start = $2010, size = $8000, file = %%O; }\nSEGMENTS {\n CODE: load = MAIN, type = ro;\n RODATA: load = MAIN, type = ro;\n %s\n}\n' \
             "$(grep -o 'ZNAKI:.*;' a.ORB.$k)" >p.cfg
-        printf '\t.byte 1\n' >p.s && cicho ca65 p.s
+        printf '\t.byte 1\n' >p.s
+        cicho ca65 p.s
         for plik in a.ORB "2 gra-b.v1"; do
             [ $jezyk = ca65 ] || cicho cc65 -t atari -o "$plik.s" "$plik.c"
             cicho ca65 -t atari -o "$plik.o" "$plik.s"
         done
         cicho ld65 -C p.cfg -o p.bin -Ln p.lab p.o a.ORB.o "2 gra-b.v1.o"
-        awk -v c=${jezyk/ca65/} '{ sub(c ? "^[.]_" : "^[.]", "", $3); print $3, $2 }' p.lab >etykiety && sprawdz p.bin ;;
+        awk -v c=${jezyk/ca65/} '{ sub(c ? "^[.]_" : "^[.]", "", $3); print $3, $2 }' p.lab >etykiety ;;
     esac
+    sprawdz p.bin
     [ $jezyk = c ] || continue
     # The host's C compiler: a program that writes out every label's bytes.
     {
