@@ -30,6 +30,7 @@ test: test-main test-asan test-fuzz
 
 test-main: build
 	@command -v atari800 >/dev/null || echo "atari800 is not installed (Debian contrib): the Atari view is not checked in the emulator"
+	@command -v mads >/dev/null || echo "mads is not on the PATH (not in Debian): the MADS source export is not checked"
 	cd $(BUILD) && ctest --output-on-failure
 
 test-asan: deps

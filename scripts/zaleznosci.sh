@@ -5,7 +5,7 @@ set -eu
 pakiety="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
 xvfb xauth x11-utils imagemagick xdotool desktop-file-utils appstream
 libbenchmark-dev libxcb-damage0-dev clang libclang-rt-dev dpkg-dev lintian
-shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin qt6-gtk-platformtheme cc65"
+shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin qt6-gtk-platformtheme cc65 xa65"
 
 brakujace=""
 for p in $pakiety; do

@@ -1,8 +1,10 @@
 // The program: the window, with a file to load when one is named; or, with no window and no
-// display needed, the help, the version, a batch export, an Atari program or a usage error.
+// display needed, the help, the version, a batch export, an Atari program, a picture taken
+// back into a set, source text or a usage error.
 
 #include "informacje.h"
 #include "io/wsadowo.h"
+#include "io/zrodlo.h"
 #include "ui/aplikacja.h"
 #include "ui/edytor.h"
 
@@ -25,11 +27,17 @@ public:
     {
         m_parser.setApplicationDescription(QStringLiteral(
             "Edytor obiektów gier na Atari 8-bit w trybie znakowym ANTIC 4. Bez opcji otwiera okno;\n"
-            "podany PLIK (zestaw .ORB, znaki .FN2, .FNT albo obraz obiektów) wczytuje jak przycisk \"Wczytaj\"."));
+            "podany PLIK (zestaw .ORB, znaki .FN2, .FNT albo obraz obiektów) wczytuje jak przycisk \"Wczytaj\".\n"
+            "Tekst źródłowy zestawu dla asemblera albo kompilatora C:\n"
+            "  edytor-obiektow --zrodlo mads gra.ORB gra.asm   MADS: icl 'gra.asm'\n"
+            "  edytor-obiektow --zrodlo ca65 gra.ORB gra.s     ca65 gra.s, ld65 (albo .include)\n"
+            "  edytor-obiektow --zrodlo xa gra.ORB gra.a65     xa65: #include \"gra.a65\"\n"
+            "  edytor-obiektow --zrodlo c gra.ORB gra.c        cc65 -t atari, gcc albo inny kompilator C"));
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // "-style" is one word, as Qt reads it
         m_parser.addOption(m_eksport);
         m_parser.addOption(m_atari);
         m_parser.addOption(m_obraz);
+        m_parser.addOption(m_zrodlo);
         m_parser.addOption(m_pomoc);
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(QStringLiteral("PLIK"),
@@ -52,8 +60,8 @@ public:
     /** Whether the line names one of the editor's commands that need no window, right or wrong. */
     bool polecenie() const
     {
-        return m_parser.isSet(m_eksport) || m_parser.isSet(m_atari) || m_parser.isSet(m_obraz) || m_parser.isSet(m_pomoc)
-               || m_parser.isSet(QStringLiteral("version"));
+        return m_parser.isSet(m_eksport) || m_parser.isSet(m_atari) || m_parser.isSet(m_obraz) || m_parser.isSet(m_zrodlo)
+               || m_parser.isSet(m_pomoc) || m_parser.isSet(QStringLiteral("version"));
     }
 
     /** Everything else: the help, the version, the batch commands or a usage error. Gives the exit status. */
@@ -67,25 +75,33 @@ public:
             m_parser.showVersion();
         const QStringList nazwy = m_parser.positionalArguments();
         const bool eksport = m_parser.isSet(m_eksport), atari = m_parser.isSet(m_atari), obraz = m_parser.isSet(m_obraz);
-        const bool jedno = eksport + atari + obraz == 1, niepuste = !nazwy.contains(QString());
-        if (m_poprawny && jedno && niepuste && nazwy.size() >= 1 + obraz && nazwy.size() <= 2 + obraz) {
+        const bool zrodlo = m_parser.isSet(m_zrodlo), jedno = eksport + atari + obraz + zrodlo == 1;
+        const auto jezyk = edytor::JezykZrodla(m_parser.value(m_zrodlo));
+        if (m_poprawny && jedno && !nazwy.contains(QString()) && nazwy.size() >= 1 + obraz && nazwy.size() <= 2 + obraz) {
             if (obraz)
                 return edytor::ObrazWsadowy(nazwy[0], nazwy[1], nazwy.value(2, nazwy[0]), bledy);
             if (eksport)
                 return edytor::EksportWsadowy(nazwy[0], nazwy.value(1, nazwy[0]), bledy);
-            return edytor::ProgramWsadowy(nazwy[0], nazwy.value(1, nazwy[0] + QStringLiteral(".XEX")), bledy);
+            if (atari)
+                return edytor::ProgramWsadowy(nazwy[0], nazwy.value(1, nazwy[0] + QStringLiteral(".XEX")), bledy);
+            if (jezyk)
+                return edytor::ZrodloWsadowe(nazwy[0], nazwy.value(1, nazwy[0] + QString::fromUtf16(jezyk->koncowka)),
+                                             jezyk->jezyk, bledy);
         }
         bledy << "edytor-obiektow: "
               << (!m_poprawny ? m_parser.errorText()
-                  : eksport + atari + obraz > 1 ? QStringLiteral("najwyżej jedno z --eksportuj, --atari, --z-obrazu.")
+                  : eksport + atari + obraz + zrodlo > 1 ? QStringLiteral("najwyżej jedno z --eksportuj, --atari, --z-obrazu, --zrodlo.")
                   : eksport   ? QStringLiteral("--eksportuj wymaga ZESTAW.ORB i najwyżej NAZWY, niepustych.")
                   : atari     ? QStringLiteral("--atari wymaga ZESTAW.ORB i najwyżej PLIKU, niepustych.")
                   : obraz     ? QStringLiteral("--z-obrazu wymaga ZESTAW.ORB, OBRAZU i najwyżej WYNIKU, niepustych.")
+                  : zrodlo    ? QStringLiteral("--zrodlo wymaga JĘZYKA (mads, ca65, xa, c), ZESTAW.ORB "
+                                               "i najwyżej PLIKU, niepustych.")
                               : QStringLiteral("za dużo plików."))
               << "\nUżycie: edytor-obiektow [PLIK]\n"
                  "       edytor-obiektow --eksportuj ZESTAW.ORB [NAZWA]\n"
                  "       edytor-obiektow --atari ZESTAW.ORB [PLIK]\n"
                  "       edytor-obiektow --z-obrazu ZESTAW.ORB OBRAZ [WYNIK]\n"
+                 "       edytor-obiektow --zrodlo mads|ca65|xa|c ZESTAW.ORB [PLIK]\n"
                  "Więcej: edytor-obiektow --help"
               << Qt::endl;
         return 2;
@@ -109,6 +125,12 @@ private:
                                                     "NAZWA.TILES.BMP eksportu (4096 x 32 albo jego lewa połowa, 2048 x 32; "
                                                     "czytana jest tylko lewa połowa; BMP, PNG i inne formaty Qt) i "
                                                     "zapisuje zestaw WYNIK (domyślnie sam ZESTAW.ORB).")};
+    const QCommandLineOption m_zrodlo{QStringLiteral("zrodlo"),
+                                      QStringLiteral("Bez okna zapisuje zestaw ZESTAW.ORB jako tekst źródłowy w JĘZYKU "
+                                                     "mads, ca65, xa albo c (przykłady wyżej), z etykietami od nazwy "
+                                                     "PLIKU; domyślnie PLIK to ścieżka zestawu z końcówką .asm, .s, "
+                                                     ".a65 albo .c."),
+                                      QStringLiteral("JĘZYK")};
     // Qt's own help option would describe itself and --help-all in English.
     const QCommandLineOption m_pomoc{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Wyświetla tę pomoc.")};
     bool m_poprawny = false;

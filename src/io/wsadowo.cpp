@@ -82,4 +82,13 @@ int ObrazWsadowy(const QString &zestaw, const QString &obraz, const QString &wyn
     });
 }
 
+int ZrodloWsadowe(const QString &zestaw, const QString &plik, Jezyk jezyk, QTextStream &bledy)
+{
+    const QString cel = sciezkaBezwzgledna(plik);
+    return wsadowo(zestaw, {zestaw}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
+        const QString tekst = ZrodloZestawu(stan.zestaw, jezyk, PrefiksEtykiet(cel), stan.NazwaZestawu, stan.TrybZawartosci);
+        return ZapiszPliki(nikt, {{cel, tekst.toUtf8()}});
+    });
+}
+
 } // namespace edytor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/zrodlo.h"
+
 #include <QString>
 
 class QTextStream;
@@ -29,5 +31,12 @@ int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bled
  * exit status as the batch export's.
  */
 int ObrazWsadowy(const QString &zestaw, const QString &obraz, const QString &wynik, QTextStream &bledy);
+
+/**
+ * The source export without a window: loads the set file as the batch export does and writes it
+ * as source text in that language (ZrodloZestawu), the labels named after the file, whole or not
+ * at all, never over the set file itself. Failures and exit status as the batch export's.
+ */
+int ZrodloWsadowe(const QString &zestaw, const QString &plik, Jezyk jezyk, QTextStream &bledy);
 
 } // namespace edytor

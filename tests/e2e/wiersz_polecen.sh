@@ -5,13 +5,14 @@ source "$(dirname "$0")/poczatek.sh"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 pomoc=$("$program" --help)
-[[ "$pomoc" == *"--eksportuj "*"--atari "*"-h, --help     Wyświetla tę pomoc."*"-v, --version  Wyświetla numer wersji."* ]]
+[[ "$pomoc" == *"--zrodlo mads "*"--zrodlo ca65 "*"--zrodlo xa "*"--zrodlo c "*"--eksportuj "*"--atari "*"--zrodlo <JĘZYK>  "*"-h, --help        Wyświetla tę pomoc."*"-v, --version     Wyświetla numer wersji."* ]]
 [[ "$("$program" --version)" =~ ^"Edytor obiektów "[0-9]+\.[0-9]+\.[0-9]+$ ]]
 # A wrong line is a usage error with no display and with one that does not answer, also where
 # Qt's -platform brings up a platform that needs none.
 for ekran in "" :99999; do
-    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "--atari" "--eksportuj a --atari" "-platform offscreen --nie-ma" \
-        "-style Fusion --eksportuj a"; do
+    for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "--atari" "--eksportuj a --atari" "--zrodlo" "--zrodlo c" \
+               "--zrodlo pascal a" "--zrodlo c a b c" "--zrodlo c a --atari" "--z-obrazu a" "--z-obrazu a b c d" \
+               "-platform offscreen --nie-ma" "-style Fusion --eksportuj a"; do
         kod=0; env ${ekran:+DISPLAY=$ekran} "$program" $zle >wyjscie 2>bledy || kod=$?
         [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$ekran $zle: $kod" >&2; exit 1; }
     done

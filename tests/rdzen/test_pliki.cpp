@@ -272,9 +272,8 @@ void TestPliki::obraz()
     for (int n = 0; n < 12; ++n) {
         StanEdytora s = zestaw(Tryb(n % 2), 2 + n % 4);
         RysujObrazEksportu(s.obrazEksportu, s.miniatury, s.zestaw.KolorEkranowy[PF2], s.zestaw.KolorEkranowy[PF3]);
-        const QString bajty = QString::fromLatin1(ZakodujZestaw(s.zestaw).toHex());
         for (const QImage &obraz : {s.obrazEksportu, s.miniatury, QImage::fromData(testy::png(s.obrazEksportu))})
-            QCOMPARE(zObrazu(obraz, s), bajty);
+            QCOMPARE(zObrazu(obraz, s), QString::fromLatin1(ZakodujZestaw(s.zestaw).toHex()));
     }
     // Blocks painted over with other registers, against the set changed bit by bit.
     StanEdytora s = zestaw(Tryb::Vendra, 5);
