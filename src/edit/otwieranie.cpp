@@ -25,10 +25,10 @@ void OdswiezObiekty(StanEdytora &stan)
 void ZZ_DblClick(StanEdytora &stan, int i)
 {
     stan.ramki[stan.WybranyObiekt] = kCzerwony;
-    const RejestryObiektu rejestry = Rejestry(stan.zestaw, i);
-    for (int p = 0; p < kKomorek; ++p)
-        if (!stan.TylkoWybrany || stan.kolorRysowania.nr == rejestry[p])
-            stan.Pixel[p] = {rejestry[p], stan.zestaw.KolorEkranowy[rejestry[p]]};
+    dlaPikseliObiektu(stan.zestaw, i, [&stan](int p, NrKoloru r) {
+        if (!stan.TylkoWybrany || stan.kolorRysowania.nr == r)
+            stan.Pixel[p] = {r, stan.zestaw.KolorEkranowy[r]};
+    });
     UstalNegatyw(stan);
     // The labels show the codes as stored, bit 7 included, on the background the refresh chose.
     for (int k = 0; k < kPozycji; ++k)

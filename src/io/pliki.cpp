@@ -192,8 +192,12 @@ std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const 
         return zglos(dialogi, {nieOdczytano, info.filePath(), powodBledu(plik, QStringLiteral("Plik zmienił rozmiar podczas odczytu."))});
     if (obraz) {
         const QString niewczytany = QStringLiteral("Nie udało się wczytać obrazu!");
+        // The export's own formats, PNG and BMP, by their signatures go straight to Qt's built-in
+        // readers; only other pictures wait for every image format plugin to be asked.
+        const char *format = bajty.startsWith("\x89PNG") ? "png" : bajty.startsWith("BM") ? "bmp" : nullptr;
         QBuffer bufor(&bajty);
-        QImageReader czytnik(&bufor);
+        QImageReader czytnik(&bufor, format);
+        czytnik.setAutoDetectImageFormat(!format);
         if (const QImage wczytany = czytnik.read(); !wczytany.isNull()) {
             const auto wynik = ZObrazu(wczytany, stan.zestaw, stan.TrybZawartosci);
             if (const QString *powod = std::get_if<QString>(&wynik)) {

@@ -39,9 +39,28 @@ constexpr Bajt kodUkladu(Tryb tryb, int k, int i)
     return static_cast<Bajt>(tryb == Tryb::Vendra ? i + 64 * kolumna : 2 * i + kolumna);
 }
 
+/** Hands f(p, register) each of object i's 128 pixels, p numbered as the cells of the editing grid. */
+template <class F>
+void dlaPikseliObiektu(const Zestaw &zestaw, int i, F f)
+{
+    for (int k = 0; k < kPozycji; ++k) {
+        const Bajt kod = zestaw.Obiekty[k][i];
+        for (int r = 0; r < kBajtowZnaku; ++r) {
+            const Bajt wiersz = zestaw.wierszZnaku(k, kod, r);
+            for (int x = 0; x < 4; ++x)
+                f(numerKomorki(k, r, x), rejestrPary(paraPiksela(wiersz, x), kod & kBitNegatywu));
+        }
+    }
+}
+
 /** The registers of object i's 128 pixels, numbered as the cells of the editing grid. */
 using RejestryObiektu = std::array<NrKoloru, kKomorek>;
-RejestryObiektu Rejestry(const Zestaw &zestaw, int i);
+inline RejestryObiektu Rejestry(const Zestaw &zestaw, int i)
+{
+    RejestryObiektu wynik;
+    dlaPikseliObiektu(zestaw, i, [&wynik](int p, NrKoloru r) { wynik[p] = r; });
+    return wynik;
+}
 
 /** Fills the object table with the standard layout of a content mode. */
 void UstawUklad(Zestaw &zestaw, Tryb tryb);

@@ -18,9 +18,7 @@ void RysujObiekt(StanEdytora &stan, int i)
     const Piksele piksele(stan.miniatury);
     const int x0 = kBokObrazka * stan.WybranyObiekt;
     stan.zmiany |= ZmianaMiniatur;
-    const RejestryObiektu rejestry = Rejestry(stan.zestaw, i);
-    for (int p = 0; p < kKomorek; ++p)
-        piksele.punkt(x0, kolumnaKomorki(p), wierszKomorki(p), kolory[rejestry[p]]);
+    dlaPikseliObiektu(stan.zestaw, i, [&](int p, NrKoloru r) { piksele.punkt(x0, kolumnaKomorki(p), wierszKomorki(p), kolory[r]); });
 }
 
 void RysujObrazEksportu(QImage &obraz, const QImage &miniatury, QRgb kolorPF2, QRgb kolorPF3)
