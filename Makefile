@@ -6,7 +6,7 @@
 #             root under build-debian/ (downloads a few hundred packages; not part of make test)
 BUILD := build
 # The fuzzing run in make test is repeatable: a fixed seed and a fixed number of inputs
-# (about 10 s here), capped in time; FUZZ_ZIARNO=0 lets libFuzzer pick a seed.
+# (about 25 s here), capped in time; FUZZ_ZIARNO=0 lets libFuzzer pick a seed.
 FUZZ_ZIARNO ?= 1
 FUZZ_PROBY ?= 12000
 FUZZ_SEKUNDY ?= 60
