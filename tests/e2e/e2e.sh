@@ -69,7 +69,7 @@ grep -q "^Edytor obiektów" D
 [ "$(import -window "$okno" png:- | convert - -format '%[hex:p{616,320}]' info:)" != 000000 ]
 # A batch command takes none of Qt's options, with a display as without one.
 kod=0; "$program" -style Fusion --eksportuj a.ORB W 2>/dev/null || kod=$?
-[ "$kod" = 2 ] && [ ! -e W.FN2 ]
+[ "$kod" = 2 ]; [ ! -e W.FN2 ]
 unset DISPLAY
 "$program" --eksportuj a.ORB W
 for koncowka in "" .FN2 .KODY .KOLORY .TILES.BMP; do cmp "D$koncowka" "W$koncowka"; done

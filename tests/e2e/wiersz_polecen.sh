@@ -49,36 +49,36 @@ mkfifo fifo
 odmowa "Nie udało się odczytać pliku!" --atari fifo
 odmowa "Niepoprawny format pliku!" --atari znaki.FN2
 odmowa "Nie udało się zapisać pliku!" --atari z.ORB fifo
-grep -qx "To nie jest plik." bledy && [ -p fifo ]
+grep -qx "To nie jest plik." bledy; [ -p fifo ]
 odmowa "Nie udało się zapisać pliku!" --atari z.ORB out
 odmowa "Nie udało się zapisać pliku!" --atari z.ORB z.ORB
-grep -qx "To jest plik zestawu." bledy && cmp z.ORB "$dane/poczatek.ORB"
+grep -qx "To jest plik zestawu." bledy; cmp z.ORB "$dane/poczatek.ORB"
 (trap '' XFSZ; ulimit -f 1; odmowa "Nie udało się zapisać pliku!" --atari z.ORB duzy.XEX)
 grep -qx "Plik jest za duży." bledy
 # The export's data files fit under the limit, its bitmap does not: none of the five is written.
 (trap '' XFSZ; ulimit -f 10; odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB duzy)
 # No command writes over the set file it reads, by any name: one of the export's own, a link, "../".
-cp z.ORB GAME.KODY && ln -s z.ORB GAME.KOLORY && ln -s z.ORB link.XEX
+cp z.ORB GAME.KODY; ln -s z.ORB GAME.KOLORY; ln -s z.ORB link.XEX
 odmowa "Nie udało się zapisać pliku!" --eksportuj GAME.KODY GAME
 odmowa "Nie udało się zapisać pliku!" --eksportuj z.ORB GAME
 odmowa "Nie udało się zapisać pliku!" --atari z.ORB link.XEX
 odmowa "Nie udało się zapisać pliku!" --atari ./z.ORB "../${PWD##*/}/z.ORB"
-grep -qx "To jest plik zestawu." bledy && cmp z.ORB GAME.KODY && cmp z.ORB "$dane/poczatek.ORB"
+grep -qx "To jest plik zestawu." bledy; cmp z.ORB GAME.KODY; cmp z.ORB "$dane/poczatek.ORB"
 rm GAME.* link.XEX
 # A picture of the objects brought back: the export's bitmap, its left half and a PNG of it give
 # the set file back byte for byte; a refused picture, a file that is no picture, a FIFO, a folder
 # and the picture itself as the result leave the set file as it was, to its time stamp.
-cp "$dane/sesja.ORB" s.ORB && "$program" --eksportuj s.ORB E
+cp "$dane/sesja.ORB" s.ORB; "$program" --eksportuj s.ORB E
 convert E.TILES.BMP -crop 2048x32+0+0 +repage L.png
-for obraz in E.TILES.BMP L.png; do "$program" --z-obrazu s.ORB $obraz w.ORB && cmp w.ORB s.ORB; done
-convert L.png -fill '#010203' -draw 'point 41,3' Z.png && touch -d @946684800 s.ORB
+for obraz in E.TILES.BMP L.png; do "$program" --z-obrazu s.ORB $obraz w.ORB; cmp w.ORB s.ORB; done
+convert L.png -fill '#010203' -draw 'point 41,3' Z.png; touch -d @946684800 s.ORB
 odmowa "Nie udało się wczytać obrazu!" --z-obrazu s.ORB Z.png
 grep -qx "Obiekt 1, piksel (2, 1): blok 4 x 2 ma więcej niż jeden kolor." bledy
 odmowa "Nie udało się wczytać obrazu!" --z-obrazu s.ORB znaki.FN2
 odmowa "Nie udało się odczytać pliku!" --z-obrazu s.ORB fifo
 odmowa "Nie udało się odczytać pliku!" --z-obrazu s.ORB out
 odmowa "Nie udało się zapisać pliku!" --z-obrazu s.ORB L.png L.png
-[ "$(stat -c %Y s.ORB)" = 946684800 ] && cmp s.ORB "$dane/sesja.ORB"
+[ "$(stat -c %Y s.ORB)" = 946684800 ]; cmp s.ORB "$dane/sesja.ORB"
 rm E* L.png Z.png s.ORB w.ORB
 [ "$(ls)" = "bledy
 fifo
@@ -87,7 +87,7 @@ wyjscie
 z.ORB
 znaki.FN2" ]
 # Success says nothing; with the default base name the set file itself stays.
-mkdir sub && mv z.ORB sub/
+mkdir sub; mv z.ORB sub/
 [ -z "$("$program" --eksportuj sub/z.ORB 2>&1)" ]
 [ -z "$("$program" --atari sub/z.ORB 2>&1)" ]
 cmp sub/z.ORB "$dane/poczatek.ORB"

@@ -29,7 +29,7 @@ cicho() { "$@" >wyjscie 2>&1 && [ ! -s wyjscie ] || { echo "$*: $(cat wyjscie)" 
 
 # Refused as the batch export refuses (the path of its first file aside), and as the Atari program
 # refuses the set file itself.
-mkdir folder && mkfifo fifo && head -c 2048 a.ORB >znaki.FN2
+mkdir folder; mkfifo fifo; head -c 2048 a.ORB >znaki.FN2
 for zle in "--eksportuj brak.ORB" "--eksportuj znaki.FN2" "--eksportuj fifo" "--eksportuj a.ORB brak/X" \
     "--eksportuj a.ORB folder" "--atari a.ORB a.ORB" "--atari a.ORB fifo"; do
     read -r opcja reszta <<<"$zle"
