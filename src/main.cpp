@@ -155,10 +155,11 @@ bool nieQt(const QString &argument)
 // Qt's messages while it makes the window's application object, held back until it is known
 // whether they are to be seen. When no platform comes up (no display answers), Qt has by then
 // taken -platform and the platform's own options out of the line, but not yet -style and its
-// like, with one dash or two. A line that names one of the editor's windowless commands yet is
+// like, with one dash or two; the line is judged as given. A line that names one of the editor's windowless commands yet is
 // wrong for the editor is a usage error, as it is with a display; so is one with an option that
 // no Qt program takes. Otherwise Qt fails as it would have.
 QtMessageHandler poprzedni = nullptr;
+QStringList argumenty;  // the line as given, before Qt took -platform and its like out of it
 QMutex straz;  // Qt's own threads may log while the application object is made
 QList<std::tuple<QtMsgType, const char *, int, const char *, const char *, QString>> wstrzymane;
 
@@ -172,7 +173,6 @@ void wypusc()
 
 void wstrzymaj(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
 {
-    const QStringList argumenty = QCoreApplication::arguments();
     if (typ == QtFatalMsg) {
         const WierszPolecen wiersz(argumenty);
         if (!wiersz.poprawny() && (wiersz.polecenie() || std::any_of(argumenty.cbegin() + 1, argumenty.cend(), nieQt)))
@@ -196,7 +196,6 @@ int main(int argc, char *argv[])
     // takes Qt's own options (-style, -platform, -visual 0x21, ...) out of the line itself; what
     // is left decides.
     QCoreApplication::setApplicationVersion(QString::fromUtf16(edytor::informacje::wersja));
-    QStringList argumenty;
     for (int i = 0; i < argc; ++i)
         argumenty << QString::fromLocal8Bit(argv[i]);
     const WierszPolecen wstepny(argumenty);

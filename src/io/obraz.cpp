@@ -16,18 +16,24 @@ QString punkt(int i, int p)
 
 } // namespace
 
-std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zestaw, Tryb tryb)
+std::optional<QString> ZlyRozmiar(QSize rozmiar)
 {
     constexpr int kSzerokosc = kObiektow * kBokObrazka;  // the left half
-    if (wejscie.height() != kBokObrazka || (wejscie.width() != kSzerokosc && wejscie.width() != 2 * kSzerokosc))
-        return QStringLiteral("Obraz ma %1 x %2 pikseli, a powinien mieć 4096 x 32 albo 2048 x 32.")
-            .arg(wejscie.width()).arg(wejscie.height());
-    const QImage obraz = wejscie.convertToFormat(QImage::Format_RGB32);
+    if (rozmiar.height() == kBokObrazka && (rozmiar.width() == kSzerokosc || rozmiar.width() == 2 * kSzerokosc))
+        return std::nullopt;
+    return QStringLiteral("Obraz ma %1 x %2 pikseli, a powinien mieć 4096 x 32 albo 2048 x 32.").arg(rozmiar.width()).arg(rozmiar.height());
+}
+
+std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zestaw, Tryb tryb)
+{
+    if (auto powod = ZlyRozmiar(wejscie.size()))
+        return *powod;
+    const QImage obraz = wejscie.convertToFormat(QImage::Format_ARGB32);  // opaque pixels as RGB32 has them
     const auto piksel = [poczatek = obraz.constBits(), linia = obraz.bytesPerLine()](int x, int y) {
         return reinterpret_cast<const QRgb *>(poczatek + y * linia)[x];
     };
     Zestaw wynik = zestaw;
-    int rysujacy[kZestawowZnakow][kZnakowWZestawie];  // the object that drew each character so far
+    int rysujacy[kZestawowZnakow][kZnakowWZestawie];  // the object and position that drew each character so far
     std::fill_n(&rysujacy[0][0], kZestawowZnakow * kZnakowWZestawie, -1);
     for (int i = 0; i < kObiektow; ++i) {
         const RejestryObiektu byly = Rejestry(zestaw, i);
@@ -39,6 +45,8 @@ std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zesta
             for (int d = 1; d < kSzerokoscPunktu * kWysokoscPunktu; ++d)
                 if (piksel(x + d % kSzerokoscPunktu, y + d / kSzerokoscPunktu) != kolor)
                     return punkt(i, p) + QStringLiteral("blok 4 x 2 ma więcej niż jeden kolor.");
+            if (qAlpha(kolor) != 255)
+                return punkt(i, p) + QStringLiteral("blok jest przezroczysty.");
             mozliwe[p] = 0;
             for (int r = 0; r < kRejestrow; ++r)
                 mozliwe[p] |= unsigned(zestaw.KolorEkranowy[r] == kolor) << r;
@@ -68,10 +76,12 @@ std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zesta
                 kod = Bajt((kod & ~kBitNegatywu) | (pf3 ? kBitNegatywu : 0));
             const int w = k % kZestawowZnakow, n = numerZnaku(kod);
             const auto znak = wynik.Znaki[w].begin() + kBajtowZnaku * n;
-            if (rysujacy[w][n] >= 0 && !std::equal(std::begin(wiersze), std::end(wiersze), znak))
-                return QStringLiteral("Obiekty %1 i %2 rysują inaczej ten sam znak (%3 w zestawie %4).")
-                    .arg(rysujacy[w][n]).arg(i).arg(n).arg(w);
-            rysujacy[w][n] = i;
+            if (const int j = rysujacy[w][n] / kPozycji; rysujacy[w][n] >= 0 && !std::equal(std::begin(wiersze), std::end(wiersze), znak))
+                return (j == i ? QStringLiteral("Obiekt %1: %2 i %3 znak rysują inaczej ten sam znak (%4 w zestawie %5).")
+                                     .arg(i).arg(QString::fromUtf16(kZnakiObiektu[rysujacy[w][n] % kPozycji]), QString::fromUtf16(kZnakiObiektu[k]))
+                               : QStringLiteral("Obiekty %1 i %2 rysują inaczej ten sam znak (%3 w zestawie %4).").arg(j).arg(i))
+                    .arg(n).arg(w);
+            rysujacy[w][n] = kPozycji * i + k;
             std::copy(std::begin(wiersze), std::end(wiersze), znak);
         }
     }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace edytor {
@@ -25,5 +26,8 @@ namespace edytor {
  * it is.
  */
 std::variant<Zestaw, QString> ZObrazu(const QImage &obraz, const Zestaw &zestaw, Tryb tryb);
+
+/** Why a picture of that size is not one of the objects (a sentence of ZObrazu's), or nothing. */
+std::optional<QString> ZlyRozmiar(QSize rozmiar);
 
 } // namespace edytor

@@ -198,14 +198,19 @@ std::optional<BladPliku> WczytajPlik(StanEdytora &stan, Dialogi &dialogi, const 
         QBuffer bufor(&bajty);
         QImageReader czytnik(&bufor, format);
         czytnik.setAutoDetectImageFormat(!format);
-        if (const QImage wczytany = czytnik.read(); !wczytany.isNull()) {
-            const auto wynik = ZObrazu(wczytany, stan.zestaw, stan.TrybZawartosci);
-            if (const QString *powod = std::get_if<QString>(&wynik)) {
+        // A picture larger than any of the objects is refused by its header, undecoded.
+        std::optional<std::variant<Zestaw, QString>> wynik;
+        if (const QSize r = czytnik.size(); !zestaw && r.isValid() && qint64(r.width()) * r.height() > 2 * kObiektow * kBokObrazka * kBokObrazka)
+            wynik = ZlyRozmiar(r).value();
+        else if (const QImage wczytany = czytnik.read(); !wczytany.isNull())
+            wynik = ZObrazu(wczytany, stan.zestaw, stan.TrybZawartosci);
+        if (wynik) {
+            if (const QString *powod = std::get_if<QString>(&*wynik)) {
                 const BladPliku blad{niewczytany, info.filePath(), *powod};
                 dialogi.komunikat(blad.tekst(), kUwaga, Przyciski::Ok, Ikona::Ostrzezenie);
                 return blad;
             }
-            ZastosujZawartosc(stan, dialogi, std::get<Zestaw>(wynik), stan.NazwaZestawu);
+            ZastosujZawartosc(stan, dialogi, std::get<Zestaw>(*wynik), stan.NazwaZestawu);
             return std::nullopt;
         }
         if (rodzaje == Rodzaje::TylkoObraz)

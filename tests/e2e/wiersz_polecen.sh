@@ -12,7 +12,7 @@ pomoc=$("$program" --help)
 for ekran in "" :99999; do
     for zle in "a.ORB b.ORB" "--nie-ma" "--eksportuj" "--eksportuj a b c" "--atari" "--eksportuj a --atari" "--zrodlo" "--zrodlo c" \
                "--zrodlo pascal a" "--zrodlo c a b c" "--zrodlo c a --atari" "--z-obrazu a" "--z-obrazu a b c d" \
-               "-platform offscreen --nie-ma" "-style Fusion --eksportuj a"; do
+               "-platform offscreen --nie-ma" "-style Fusion --eksportuj a" "--eksportuj a -platform xcb"; do
         kod=0; env ${ekran:+DISPLAY=$ekran} "$program" $zle >wyjscie 2>bledy || kod=$?
         [ "$kod" = 2 ] && [ ! -s wyjscie ] && grep -q "^Użycie: edytor-obiektow \[PLIK\]" bledy || { echo "$ekran $zle: $kod" >&2; exit 1; }
     done

@@ -306,6 +306,8 @@ void TestPliki::obraz()
         {[&] { malujBlok(7, 96, PF2), malujBlok(7, 97, PF3); }, QStringLiteral("Obiekt 7, prawy dolny znak: PF2 i PF3 w jednym znaku.")},
         {[&] { s.zestaw.Obiekty[0][8] &= 0x7F, s.TrybZawartosci = Tryb::JGP; for (int p = 0; p < 32; ++p) malujBlok(8, p, PF3); }, QStringLiteral("Obiekt 8: PF3 w układzie \"JGP\".")},
         {[&] { s.zestaw.Obiekty[0][10] = kod9; }, QStringLiteral("Obiekty 9 i 10 rysują inaczej ten sam znak (%1 w zestawie 0).").arg(kod9 & 0x7F)},
+        {[&] { s.zestaw.Obiekty[2][9] = kod9; }, QStringLiteral("Obiekt 9: lewy górny i prawy górny znak rysują inaczej ten sam znak (%1 w zestawie 0).").arg(kod9 & 0x7F)},
+        {[&] { obraz = obraz.convertToFormat(QImage::Format_ARGB32), obraz.fill(qRgba(0, 0, 0, 128)); }, QStringLiteral("Obiekt 0, piksel (0, 0): blok jest przezroczysty.")},
     };
     for (const auto &[zepsuj, komunikat] : odmowy) {
         obraz = przed;
