@@ -9,6 +9,12 @@ namespace {
 constexpr NrKoloru kKolejnoscPar[kRejestrow]{BAK, PF0, PF1, PF2, PF3};
 const char16_t *const kZnakiObiektu[kPozycji]{u"lewy górny", u"lewy dolny", u"prawy górny", u"prawy dolny"};
 
+/** The first register of the set bits, in the order of the bit pairs. */
+NrKoloru pierwszy(unsigned rejestry)
+{
+    return *std::find_if(std::begin(kKolejnoscPar), std::end(kKolejnoscPar), [rejestry](int r) { return rejestry >> r & 1; });
+}
+
 QString punkt(int i, int p)
 {
     return QStringLiteral("Obiekt %1, piksel (%2, %3): ").arg(i).arg(kolumnaKomorki(p)).arg(wierszKomorki(p));
@@ -53,23 +59,31 @@ std::variant<Zestaw, QString> ZObrazu(const QImage &wejscie, const Zestaw &zesta
             if (!mozliwe[p])
                 return punkt(i, p) + QStringLiteral("kolor #%1 nie jest żadnym z pięciu kolorów zestawu.")
                                          .arg(QString::number(kolor & 0xFFFFFF, 16).rightJustified(6, u'0').toUpper());
-            nowy[p] = mozliwe[p] >> byly[p] & 1 ? byly[p]
-                                                : *std::find_if(std::begin(kKolejnoscPar), std::end(kKolejnoscPar),
-                                                                [&](int r) { return mozliwe[p] >> r & 1; });
+            nowy[p] = mozliwe[p] >> byly[p] & 1 ? byly[p] : pierwszy(mozliwe[p]);
         }
         for (int k = 0; k < kPozycji; ++k) {
             bool pf2 = false, pf3 = false;  // pixels that only PF2, or only PF3, can show
-            Bajt wiersze[kBajtowZnaku]{};
             for (int p = kKomorekZnaku * k; p < kKomorekZnaku * (k + 1); ++p) {
-                if (nowy[p] == PF2 || nowy[p] == PF3) {
-                    pf2 |= !(mozliwe[p] >> PF3 & 1);
-                    pf3 |= !(mozliwe[p] >> PF2 & 1);
-                }
-                wiersze[p % kKomorekZnaku / 4] |= bityPiksela(nowy[p], p % 4);
+                pf2 |= mozliwe[p] == 1u << PF2;
+                pf3 |= mozliwe[p] == 1u << PF3;
             }
             if (pf2 && pf3)
                 return QStringLiteral("Obiekt %1, %2 znak: PF2 i PF3 w jednym znaku.").arg(i).arg(QString::fromUtf16(kZnakiObiektu[k]));
             Bajt &kod = wynik.Obiekty[k][i];
+            // The character's pair 11: what a pixel needs, else what the code shows now. A pixel
+            // that took the other one takes this one if its colour is this one's too, else the
+            // first other register of its colour.
+            const NrKoloru para11 = pf3 || (!pf2 && kod & kBitNegatywu) ? PF3 : PF2, inna = para11 == PF3 ? PF2 : PF3;
+            Bajt wiersze[kBajtowZnaku]{};
+            bool jest11 = false;
+            for (int p = kKomorekZnaku * k; p < kKomorekZnaku * (k + 1); ++p) {
+                if (nowy[p] == inna)
+                    nowy[p] = pierwszy(mozliwe[p] >> para11 & 1 ? 1u << para11 : mozliwe[p] & ~(1u << inna));
+                jest11 |= nowy[p] == para11;
+                wiersze[p % kKomorekZnaku / 4] |= bityPiksela(nowy[p], p % 4);
+            }
+            pf2 = jest11 && para11 == PF2;
+            pf3 = jest11 && para11 == PF3;
             if (pf3 && tryb == Tryb::JGP && !(kod & kBitNegatywu))
                 return QStringLiteral("Obiekt %1: PF3 w układzie \"JGP\".").arg(i);
             if (pf2 || pf3)

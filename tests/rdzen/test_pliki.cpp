@@ -315,6 +315,15 @@ void TestPliki::obraz()
         zepsuj();
         QCOMPARE(zObrazu(obraz, s), komunikat);
     }
+    // PF1 in PF3's colour: a character in that colour with one pixel of PF2 is PF1 and PF2.
+    s.zestaw.KolorEkranowy[PF1] = s.zestaw.KolorEkranowy[PF3];
+    OdswiezObiekty(s);
+    obraz = s.miniatury;
+    for (int p = 0; p < 32; ++p)
+        malujBlok(13, p, p ? PF3 : PF2);
+    const Zestaw po = std::get<Zestaw>(ZObrazu(obraz, s.zestaw, Tryb::Vendra));
+    QCOMPARE(po.Obiekty[0][13], Bajt(s.zestaw.Obiekty[0][13] & 0x7F));
+    QCOMPARE(ZakodujZnaki(po.Znaki).mid(8 * (po.Obiekty[0][13] & 0x7F), 3), QByteArray::fromHex("eaaaaa"));
 }
 
 QTEST_GUILESS_MAIN(TestPliki)
