@@ -21,9 +21,9 @@ namespace edytor {
  * start to there.)
  *
  * Where registers share a screen colour, a pixel keeps the register the set holds there if that
- * is one of them, else takes the first in the order of the bit pairs: BAK, PF0, PF1, PF2. Between
- * PF2 and PF3 alone its character decides: what its other pixels need, else the code's bit 7 as
- * it is.
+ * is one of them, else takes the first in the order of the bit pairs. Then each character settles
+ * on PF2 or PF3: the one a pixel of it can show alone, else the one its code shows now; a pixel
+ * that took the other takes this one where its colour allows, else its colour's next register.
  */
 std::variant<Zestaw, QString> ZObrazu(const QImage &obraz, const Zestaw &zestaw, Tryb tryb);
 
