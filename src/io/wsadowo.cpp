@@ -2,6 +2,7 @@
 
 #include "io/pliki.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -75,7 +76,13 @@ int ProgramWsadowy(const QString &zestaw, const QString &plik, QTextStream &bled
 int ObrazWsadowy(const QString &zestaw, const QString &obraz, const QString &wynik, QTextStream &bledy)
 {
     const QString cel = sciezkaBezwzgledna(wynik);
-    return wsadowo(zestaw, {obraz}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) {
+    return wsadowo(zestaw, {obraz}, {cel}, bledy, [&](StanEdytora &stan, Dialogi &nikt) -> std::optional<BladPliku> {
+        // A set that the load re-lays out ("JGP" keeps no bit 7) would be written back changed
+        // beyond its pictures: it is refused, and the window is the place to decide on it.
+        QFile plik(sciezkaBezwzgledna(zestaw));
+        if (!plik.open(QIODevice::ReadOnly) || plik.read(kRozmiarZnakow + kPozycji * kObiektow) != ZakodujZestaw(stan.zestaw).first(kRozmiarZnakow + kPozycji * kObiektow))
+            return BladPliku{QStringLiteral("Nie udało się wczytać obrazu!"), zestaw,
+                             QStringLiteral("Wczytanie zmienia ten zestaw (przekłada go na układ \"JGP\"); najpierw wczytaj go i zapisz w oknie.")};
         if (auto blad = WczytajPlik(stan, nikt, obraz, Rodzaje::TylkoObraz))
             return blad;
         return ZapiszPliki(nikt, {{cel, ZakodujZestaw(stan.zestaw)}});

@@ -79,7 +79,12 @@ odmowa "Nie udało się odczytać pliku!" --z-obrazu s.ORB fifo
 odmowa "Nie udało się odczytać pliku!" --z-obrazu s.ORB out
 odmowa "Nie udało się zapisać pliku!" --z-obrazu s.ORB L.png L.png
 [ "$(stat -c %Y s.ORB)" = 946684800 ]; cmp s.ORB "$dane/sesja.ORB"
-rm E* L.png Z.png s.ORB w.ORB
+# Nor is a set that the load would re-lay out ("JGP" with an inverted code) written back changed.
+cp "$dane/okno.ORB" j.ORB; printf '\x83' | dd of=j.ORB bs=1 seek=2050 conv=notrunc status=none; cp j.ORB j0.ORB
+"$program" --eksportuj j.ORB J
+odmowa "Nie udało się wczytać obrazu!" --z-obrazu j.ORB J.TILES.BMP
+grep -q "^Wczytanie zmienia ten zestaw" bledy; cmp j.ORB j0.ORB
+rm E* J* L.png Z.png s.ORB w.ORB j.ORB j0.ORB
 [ "$(ls)" = "bledy
 fifo
 out
